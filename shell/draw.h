@@ -1,0 +1,47 @@
+#ifndef VIPRATS_SHELL_DRAW_H
+#define VIPRATS_SHELL_DRAW_H
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <SDL_ttf.h>
+
+// What every scene class shares: the one rectangle-copy routine and the
+// helpers that load and release its assets and draw its texts.
+class CScene {
+public:
+    // alpha is taken modulo 256; callers pass -1 for opaque. A missing source
+    // or target draws nothing.
+    static void zimetBildi(SDL_Surface* source, SDL_Surface* target, int srcX, int srcY, int dstX,
+                           int dstY, int w, int h, int alpha);
+};
+
+enum class TextStyle { Blended, Solid, Utf8Solid };
+
+// Pictures are converted to the display format once, here, so that no frame
+// pays for a conversion. Returns nullptr for a picture that cannot be read.
+SDL_Surface* LoadPicture(const char* path);
+void FreeSurface(SDL_Surface*& surface);
+
+// Renders text into slot, releasing what the slot held. An empty text, a
+// missing font or a failed render leaves the slot empty.
+void RenderText(SDL_Surface*& slot, TTF_Font* font, const char* text, SDL_Color colour,
+                TextStyle style = TextStyle::Blended);
+// Copies a whole rendered text to loc; an empty slot draws nothing.
+void DrawTextSurface(SDL_Surface* text, SDL_Surface* target, const SDL_Rect& loc);
+
+void FillScreen(SDL_Surface* target, Uint8 r, Uint8 g, Uint8 b);
+void DrawFullScreen(SDL_Surface* picture, SDL_Surface* target, int alpha = -1);
+
+TTF_Font* OpenGameFont(int points);
+void CloseFont(TTF_Font*& font);
+
+// Sound and music with the game's fixed failure messages. LoadMusic's name is
+// the file name the message shows.
+Mix_Chunk* LoadSound(const char* path);
+Mix_Music* LoadMusic(const char* path, const char* name);
+void FreeSound(Mix_Chunk*& chunk);
+void FreeMusic(Mix_Music*& music);
+void PlaySound(int channel, Mix_Chunk* chunk);
+void PlayMusicLooping(Mix_Music* music);
+
+#endif
