@@ -1,0 +1,219 @@
+#include <SDL_mixer.h>
+
+#include "frontend/load.h"
+#include "frontend/menu.h"
+#include "level0/lvl0.h"
+#include "level3/lvl3.h"
+#include "shell/game.h"
+#include "shell/keys.h"
+#include "shell/score.h"
+#include "tests/harness.h"
+
+class SceneTest : public GameTest {
+protected:
+    void StartNewGame()
+    {
+        SkipToMenu();
+        menu_atels = 1;
+        Tap(SDLK_RETURN);
+        ASSERT_EQ(kas_notiek, STATE_LOAD0);
+        Frame();
+    }
+    void CheatTo(const char* code)
+    {
+        SkipToMenu();
+        Press(SDLK_LSHIFT);
+        Press(SDLK_c);
+        Frame();
+        Release(SDLK_LSHIFT);
+        Release(SDLK_c);
+        for (const char* digit = code; *digit; digit++) Tap(static_cast<SDLKey>(*digit));
+        Tap(SDLK_RETURN);
+    }
+    // Ends the level on screen the way its stand-in lets a player.
+    void FinishLevel()
+    {
+        const int state = kas_notiek;
+        for (int i = 0; i < 10 && kas_notiek == state; i++) {
+            Tap(SDLK_RETURN);
+            Frame();
+        }
+    }
+};
+
+TEST_F(SceneTest, EscapeOpensThePauseOnlyFromPlayStates)
+{
+    SkipToMenu();
+    for (int state : {STATE_MENU, STATE_LOAD0}) {
+        ASSERT_EQ(kas_notiek, state);
+        Keys[SDLK_ESCAPE] = 1;
+        Frame();
+        EXPECT_NE(kas_notiek, STATE_PAUSE) << "from state " << state;
+        Keys[SDLK_ESCAPE] = 0;
+        if (state == STATE_MENU) {
+            menu_atels = 1;
+            Tap(SDLK_RETURN);
+        }
+    }
+    PassLoadingScreen();
+    ASSERT_EQ(kas_notiek, STATE_LEVEL0);
+    Keys[SDLK_p] = 1;
+    Press(SDLK_ESCAPE);
+    Frame();
+    EXPECT_EQ(kas_notiek, STATE_PAUSE);
+    EXPECT_EQ(Keys[SDLK_p], 0);
+    ASSERT_NE(beck_screen, nullptr);
+    // The frozen frame shows through the pause overlay's transparent parts.
+    EXPECT_EQ(Pixel(5, 5), SurfacePixel(beck_screen, 5, 5));
+    // Escape on the pause screen does nothing; resuming with it held pauses again.
+    Frame(3);
+    EXPECT_EQ(kas_notiek, STATE_PAUSE);
+    pause_atels = 1;
+    Tap(SDLK_RETURN);  // the scene machine sees the request on the next frame
+    Frame();
+    EXPECT_EQ(kas_notiek, STATE_LEVEL0);
+    Frame();
+    EXPECT_EQ(kas_notiek, STATE_PAUSE);
+}
+
+TEST_F(SceneTest, F7TogglesTheMusicInEveryState)
+{
+    ASSERT_TRUE(Mix_PlayingMusic());
+    Tap(SDLK_F7);
+    EXPECT_FALSE(skanja);
+    EXPECT_TRUE(Mix_PausedMusic());
+    EXPECT_EQ(Mix_VolumeMusic(-1), 0);
+    SkipToMenu();
+    Tap(SDLK_F7);
+    EXPECT_TRUE(skanja);
+    EXPECT_FALSE(Mix_PausedMusic());
+    EXPECT_EQ(Mix_VolumeMusic(-1), 128);
+    // Held, it toggles once.
+    Press(SDLK_F7);
+    Frame(5);
+    EXPECT_FALSE(skanja);
+}
+
+TEST_F(SceneTest, ScoreSharesAreHandedOverAsEachLevelEnds)
+{
+    StartNewGame();
+    PassLoadingScreen();
+    Frame();
+    Score.AddScore(40);
+    FinishLevel();
+    ASSERT_EQ(kas_notiek, STATE_LOAD1);
+    EXPECT_EQ(Score.GetScore(0), 40);
+    EXPECT_EQ(CountInLog("-Lvl 0 atbrivots\n"), 1u);
+    PassLoadingScreen();
+    EXPECT_EQ(tekosais_lvl, STATE_LEVEL1);
+    Score.AddScore(25);
+    FinishLevel();
+    ASSERT_EQ(kas_notiek, STATE_LOAD2);
+    EXPECT_EQ(Score.GetScore(1), 25);
+    PassLoadingScreen();
+    Score.AddScore(-5);
+    FinishLevel();
+    ASSERT_EQ(kas_notiek, STATE_LOAD3);
+    EXPECT_EQ(Score.GetScore(2), -5);
+    EXPECT_EQ(Score.GetScore(), 60);
+    PassLoadingScreen();
+    EXPECT_EQ(tekosais_lvl, STATE_LEVEL3);
+}
+
+TEST_F(SceneTest, ACheatSkipsTheEarlierLevelsAndTheirShares)
+{
+    Score.SetScore(7, 0);
+    Score.SetScore(3, 1);
+    CheatTo("4861");
+    EXPECT_EQ(CountInLog("-CHEAT 2\n"), 1u);
+    EXPECT_EQ(kas_notiek, STATE_LOAD2);
+    EXPECT_EQ(tekosais_lvl, STATE_LEVEL2);
+    EXPECT_EQ(Menu.GetCheat(), 0);
+    EXPECT_EQ(menu_atels, 1);
+    PassLoadingScreen();
+    Score.SetScore(50);
+    FinishLevel();
+    // Slot 1 was never written by this game: whatever it holds is subtracted.
+    EXPECT_EQ(Score.GetScore(2), 50 - (7 + 3));
+    EXPECT_EQ(CountInLog("-Laadeeju lvl 0"), 0u);
+    EXPECT_EQ(CountInLog("--Laadeeju lvl 1"), 0u);
+}
+
+TEST_F(SceneTest, ExitToTheMenuReleasesTheLevelBeforeTheMenuIsDrawn)
+{
+    StartNewGame();
+    PassLoadingScreen();
+    Tap(SDLK_ESCAPE);
+    pause_atels = 4;
+    Mix_HaltMusic();
+    Tap(SDLK_RETURN);
+    EXPECT_EQ(CountInLog("-Lvl 0 atbrivots\n"), 0u);
+    Frame();
+    EXPECT_EQ(kas_notiek, STATE_MENU);
+    EXPECT_EQ(CountInLog("-Lvl 0 atbrivots\n"), 1u);
+    EXPECT_EQ(pause_atels, 1);
+    EXPECT_TRUE(Mix_PlayingMusic());
+    // A new game starts level 0 afresh.
+    Frame();
+    menu_atels = 1;
+    Tap(SDLK_RETURN);
+    Frame();
+    PassLoadingScreen();
+    EXPECT_FALSE(LVL0.GetStatus());
+    EXPECT_EQ(CountInLog("-lvl 0 uzsetots\n"), 2u);
+}
+
+TEST_F(SceneTest, TheMapItemOpensTheLevelMapOrJustResumesLevel0)
+{
+    StartNewGame();
+    PassLoadingScreen();
+    Tap(SDLK_ESCAPE);
+    pause_atels = 2;
+    Tap(SDLK_RETURN);
+    Frame();
+    EXPECT_EQ(kas_notiek, STATE_LEVEL0);
+    EXPECT_EQ(pause_atels, 2);
+}
+
+TEST_F(SceneTest, TheClosingPictureWaitsForSpaceThenTheMenu)
+{
+    CheatTo("9072");
+    PassLoadingScreen();
+    ASSERT_EQ(kas_notiek, STATE_LEVEL3);
+    FinishLevel();
+    Frame(3);
+    ASSERT_TRUE(LVL3.DemoBeigts());
+    EXPECT_EQ(kas_notiek, STATE_LEVEL3);
+    Tap(SDLK_SPACE);
+    EXPECT_EQ(kas_notiek, STATE_MENU);
+    EXPECT_EQ(CountInLog("----lvl3 izraveets no atminjas\n"), 1u);
+}
+
+TEST_F(SceneTest, TheExitItemEndsTheLoopAfterOneMoreFrameWithTheFullShutdown)
+{
+    SkipToMenu();
+    menu_atels = 6;
+    Tap(SDLK_RETURN);
+    EXPECT_TRUE(Menu.pazust());
+    EXPECT_FALSE(Quit);
+    Frame();
+    EXPECT_TRUE(Quit);
+    ShutDown();
+    started = false;
+    const char* const tail =
+        "-Atbriivojamies no menu...\n-Menu atbriivots\nTiiram load screenus...\n"
+        "Load screeni iztiiriiti...\nNahrenizeju TTF...\nNahrenizeju SDL...\nIzeju no viPRats...\n";
+    ASSERT_GE(log.size(), strlen(tail));
+    EXPECT_EQ(log.substr(log.size() - strlen(tail)), tail);
+}
+
+TEST_F(SceneTest, StartUpLogsInOrder)
+{
+    EXPECT_EQ(log.rfind(
+                  "Inicializeeju SDL...\nSDL inicializeets.\nInicicializeeju TTF...\nTTF "
+                  "cicilizeets.\nIelaadeejam load screenus...\nLoad screeni salaadeeti\n"
+                  "-Laadeeju menu...\n-Menu aplaadeets\n",
+                  0),
+              0u);
+    EXPECT_EQ(kas_notiek, STATE_INTRO);
+}

@@ -1,0 +1,201 @@
+#include <SDL_ttf.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "shell/draw.h"
+#include "shell/game.h"
+#include "shell/keys.h"
+#include "shell/score.h"
+#include "shell/timer.h"
+#include "tests/harness.h"
+
+TEST(Keys, SymbolsOutsideTheTableAreIgnored)
+{
+    unsigned char before[KEY_TABLE_SIZE + 16];
+    memcpy(before, Keys, KEY_TABLE_SIZE);
+    SetKey(-1, 1);
+    SetKey(KEY_TABLE_SIZE, 1);
+    SetKey(100000, 1);
+    EXPECT_EQ(memcmp(before, Keys, KEY_TABLE_SIZE), 0);
+    SetKey(SDLK_F8, 1);
+    EXPECT_EQ(Keys[SDLK_F8], 1);
+    SetKey(SDLK_F8, 0);
+}
+
+TEST(Score, LevelSlotsOutsideTheRangeMeanTheTotal)
+{
+    CScore score{};
+    score.SetScore(5);
+    score.SetScore(11, 0);
+    score.SetScore(66, 6);
+    EXPECT_EQ(score.GetScore(), 5);
+    EXPECT_EQ(score.GetScore(0), 11);
+    EXPECT_EQ(score.GetScore(6), 66);
+    EXPECT_EQ(score.GetScore(7), 5);
+    EXPECT_EQ(score.GetScore(-1), 5);
+    score.SetScore(9, 7);
+    EXPECT_EQ(score.GetScore(), 9);
+    score.SetScore(8, -3);
+    EXPECT_EQ(score.GetScore(), 8);
+    EXPECT_EQ(score.GetScore(0), 11);
+}
+
+TEST(Score, AddGoesBelowZeroAndResetKeepsTheSlots)
+{
+    CScore score{};
+    score.SetScore(30, 1);
+    score.AddScore(4);
+    score.AddScore(-10);
+    EXPECT_EQ(score.GetScore(), -6);
+    score.Reset();
+    EXPECT_EQ(score.GetScore(), 0);
+    EXPECT_EQ(score.GetScore(1), 30);
+}
+
+class TimerTest : public GameTest {};
+
+TEST_F(TimerTest, MeasuresFramesAndCountsFpsOnlyAfterAFullSecond)
+{
+    Frame(30);  // 30 frames of 30 ms: 900 ms
+    EXPECT_EQ(Timer.GetFps(), 0);
+    EXPECT_FLOAT_EQ(Timer.GetLastFrameTime(), 0.030f);
+    Frame(5);
+    EXPECT_GT(Timer.GetFps(), 30);
+    // A long load is not clamped away: the next frame reports all of it.
+    Advance(5000);
+    Frame();
+    EXPECT_NEAR(Timer.GetLastFrameTime(), 5.030f, 1e-4);
+}
+
+TEST_F(TimerTest, PacingSleepsInTenMillisecondStepsButNeverAfterASlowFrame)
+{
+    Frame();
+    const Uint32 start = Now();
+    Frame();
+    EXPECT_EQ(Now() - start, 30u);
+    // A frame that already took longer than the period is not followed by a sleep.
+    speles_atrums = 30;
+    Advance(45);
+    const Uint32 before = Now();
+    Frame();
+    EXPECT_EQ(Now(), before);
+    EXPECT_EQ(looptime, before);
+}
+
+TEST_F(TimerTest, KeyPressedAndReleasedBetweenFramesIsLost)
+{
+    Press(SDLK_a);
+    Release(SDLK_a);
+    Frame();
+    EXPECT_EQ(Keys[SDLK_a], 0);
+    Press(SDLK_a);
+    Frame();
+    EXPECT_EQ(Keys[SDLK_a], 1);
+}
+
+class DrawTest : public VideoTest {
+protected:
+    void SetUp() override
+    {
+        VideoTest::SetUp();
+        source = SDL_CreateRGBSurface(SDL_SWSURFACE, 64, 64, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+        SDL_FillRect(source, nullptr, SDL_MapRGB(source->format, 255, 255, 255));
+    }
+    void TearDown() override
+    {
+        SDL_FreeSurface(source);
+        VideoTest::TearDown();
+    }
+    Uint32 DrawnOnBlack(int alpha)
+    {
+        FillScreen(screen, 0, 0, 0);
+        CScene::zimetBildi(source, screen, 0, 0, 10, 10, 64, 64, alpha);
+        return SurfacePixel(screen, 20, 20);
+    }
+    SDL_Surface* source = nullptr;
+};
+
+TEST_F(DrawTest, AlphaIsTakenModulo256)
+{
+    EXPECT_EQ(DrawnOnBlack(255), 0xFFFFFFu);
+    EXPECT_EQ(DrawnOnBlack(-1), 0xFFFFFFu);
+    EXPECT_EQ(DrawnOnBlack(-46), DrawnOnBlack(210));
+    EXPECT_NEAR(static_cast<int>(DrawnOnBlack(210) & 0xFF), 210, 2);
+    EXPECT_EQ(DrawnOnBlack(256), 0x000000u);
+    EXPECT_EQ(DrawnOnBlack(256 + 255), 0xFFFFFFu);
+}
+
+TEST_F(DrawTest, ClipsTheSourceRectangleToThePicture)
+{
+    FillScreen(screen, 0, 0, 0);
+    // Half of this rectangle lies past the picture's right edge.
+    CScene::zimetBildi(source, screen, 32, 0, 100, 100, 64, 10, -1);
+    EXPECT_EQ(SurfacePixel(screen, 100, 105), 0xFFFFFFu);
+    EXPECT_EQ(SurfacePixel(screen, 131, 105), 0xFFFFFFu);
+    EXPECT_EQ(SurfacePixel(screen, 132, 105), 0x000000u);
+    // And the target clips too.
+    CScene::zimetBildi(source, screen, 0, 0, 1000, 760, 64, 64, -1);
+    EXPECT_EQ(SurfacePixel(screen, 1023, 767), 0xFFFFFFu);
+}
+
+TEST_F(DrawTest, MissingPicturesAndTextsDrawNothing)
+{
+    FillScreen(screen, 1, 2, 3);
+    CScene::zimetBildi(nullptr, screen, 0, 0, 0, 0, 1024, 768, -1);
+    CScene::zimetBildi(source, nullptr, 0, 0, 0, 0, 64, 64, -1);
+    DrawTextSurface(nullptr, screen, SDL_Rect{10, 10, 0, 0});
+    DrawFullScreen(LoadPicture("no/such/picture.png"), screen);
+    EXPECT_EQ(SurfacePixel(screen, 10, 10), 0x010203u);
+
+    ASSERT_EQ(TTF_Init(), 0);
+    TTF_Font* font = OpenGameFont(20);
+    ASSERT_NE(font, nullptr);
+    SDL_Surface* text = nullptr;
+    RenderText(text, font, "12", SDL_Color{255, 255, 0, 0}, TextStyle::Solid);
+    EXPECT_NE(text, nullptr);
+    // The empty cheat field renders nothing rather than an empty surface.
+    RenderText(text, font, "", SDL_Color{255, 255, 0, 0}, TextStyle::Solid);
+    EXPECT_EQ(text, nullptr);
+    RenderText(text, nullptr, "12", SDL_Color{255, 255, 0, 0});
+    EXPECT_EQ(text, nullptr);
+    CloseFont(font);
+    TTF_Quit();
+}
+
+class ScreenshotTest : public GameTest {
+protected:
+    const char* const name = "7-3-2026_14-5-9.bmp";
+    void TearDown() override
+    {
+        unlink(name);
+        rmdir(name);
+        GameTest::TearDown();
+    }
+};
+
+TEST_F(ScreenshotTest, F8WritesOneBmpOfTheFramePerPress)
+{
+    Frame(3);
+    Press(SDLK_F8);
+    Frame(4);  // held for four frames
+    EXPECT_EQ(CountInLog("Screenshot 7-3-2026_14-5-9.bmp saved\n"), 1u);
+    SDL_Surface* shot = SDL_LoadBMP(name);
+    ASSERT_NE(shot, nullptr);
+    EXPECT_EQ(shot->w, 1024);
+    EXPECT_EQ(shot->h, 768);
+    SDL_FreeSurface(shot);
+    Release(SDLK_F8);
+    Frame();
+    Tap(SDLK_F8);
+    EXPECT_EQ(CountInLog("Screenshot 7-3-2026_14-5-9.bmp saved\n"), 2u);
+}
+
+TEST_F(ScreenshotTest, AFileThatCannotBeWrittenIsNotReportedAsSaved)
+{
+    ASSERT_EQ(mkdir(name, 0755), 0);  // a folder in the file's place
+    Frame();
+    Tap(SDLK_F8);
+    EXPECT_EQ(CountInLog("saved"), 0u);
+    EXPECT_EQ(CountInLog("Screenshot 7-3-2026_14-5-9.bmp nav saglabaats: "), 1u);
+}
