@@ -1,0 +1,221 @@
+#include <SDL_mixer.h>
+
+#include <cstring>
+
+#include "frontend/menu.h"
+#include "shell/game.h"
+#include "shell/keys.h"
+#include "tests/harness.h"
+
+class MenuTest : public GameTest {
+protected:
+    void SetUp() override
+    {
+        GameTest::SetUp();
+        SkipToMenu();
+        ASSERT_EQ(kas_notiek, STATE_MENU);
+    }
+    void OpenCheatScreen()
+    {
+        Press(SDLK_LSHIFT);
+        Press(SDLK_c);
+        Frame();
+        Release(SDLK_LSHIFT);
+        Release(SDLK_c);
+        ASSERT_EQ(menu_atels, CHEAT_SCREEN);
+    }
+    void Type(const char* digits)
+    {
+        for (const char* digit = digits; *digit; digit++) Tap(static_cast<SDLKey>(*digit));
+        Frame();
+    }
+    Mix_Chunk* Click() const { return Mix_GetChunk(1); }
+};
+
+TEST_F(MenuTest, ArrowsWrapAroundTheSixPages)
+{
+    menu_atels = 6;
+    Tap(SDLK_DOWN);
+    EXPECT_EQ(menu_atels, 1);
+    Tap(SDLK_UP);
+    EXPECT_EQ(menu_atels, 6);
+    Tap(SDLK_UP);
+    EXPECT_EQ(menu_atels, 5);
+    EXPECT_TRUE(Mix_Playing(1));
+}
+
+TEST_F(MenuTest, EnterActsOnlyOnNewGameAndExit)
+{
+    for (int page = 2; page <= 5; page++) {
+        menu_atels = page;
+        Mix_HaltChannel(1);
+        Tap(SDLK_RETURN);
+        EXPECT_EQ(kas_notiek, STATE_MENU);
+        EXPECT_FALSE(Menu.pazust());
+        EXPECT_FALSE(Mix_Playing(1)) << "a click on page " << page;
+        Keys[SDLK_RETURN] = 0;
+    }
+    for (int page = 1; page <= 5; page++) {
+        menu_atels = page;
+        Tap(SDLK_ESCAPE);
+        EXPECT_FALSE(Menu.pazust()) << "Escape quits from page " << page;
+    }
+    menu_atels = 6;
+    Tap(SDLK_y);
+    EXPECT_TRUE(Menu.pazust());
+}
+
+TEST_F(MenuTest, EachPageShowsItsOwnPicture)
+{
+    Uint32 seen[6];
+    for (int page = 1; page <= 6; page++) {
+        menu_atels = page;
+        Frame();
+        seen[page - 1] = 0;
+        // The highlighted item lies in a different place on each page.
+        for (int y = 150; y < 660; y += 6) seen[page - 1] = seen[page - 1] * 31 + Pixel(60, y);
+    }
+    for (int a = 0; a < 6; a++)
+        for (int b = a + 1; b < 6; b++) EXPECT_NE(seen[a], seen[b]) << a + 1 << " and " << b + 1;
+}
+
+TEST_F(MenuTest, CheatCodesMatchOnlyExactly)
+{
+    const struct {
+        const char* typed;
+        int cheat;
+    } cases[] = {{"5820", 1}, {"4861", 2}, {"9072", 3}, {"58201", 0}, {"582", 0}, {"", 0}, {"1234", 0}};
+    for (const auto& c : cases) {
+        OpenCheatScreen();
+        EXPECT_EQ(burts1, 0);
+        Type(c.typed);
+        EXPECT_STREQ(cheatsc, c.typed);
+        Tap(SDLK_RETURN);
+        EXPECT_EQ(menu_atels, 1) << c.typed;
+        EXPECT_EQ(kas_notiek, c.cheat ? STATE_LOAD1 + 2 * (c.cheat - 1) : STATE_MENU) << c.typed;
+        // The entry stays until the cheat screen opens again.
+        EXPECT_STREQ(cheatsc, c.typed);
+        kas_notiek = STATE_MENU;
+        Frame();
+    }
+    EXPECT_EQ(CountInLog("-CHEAT "), 3u);
+}
+
+TEST_F(MenuTest, CheatEntryHoldsEightDigitsAndBackspaceRemovesTheLast)
+{
+    OpenCheatScreen();
+    Type("123456789");
+    EXPECT_STREQ(cheatsc, "12345678");
+    EXPECT_EQ(Keys[SDLK_9], 0);  // released by now; it was never taken
+    Press(SDLK_9);
+    Frame(2);
+    EXPECT_EQ(Keys[SDLK_9], 1) << "a digit that does not fit stays down";
+    Release(SDLK_9);
+    Tap(SDLK_BACKSPACE);
+    EXPECT_STREQ(cheatsc, "1234567");
+    EXPECT_EQ(burts1, 7);
+    for (int i = 0; i < 9; i++) Tap(SDLK_BACKSPACE);
+    EXPECT_EQ(burts1, 0);
+    EXPECT_STREQ(cheatsc, "");
+}
+
+TEST_F(MenuTest, CheatScreenDrawsTheDigitsAndClosesOnEscapeOrAnArrow)
+{
+    OpenCheatScreen();
+    Frame();
+    const Uint32 empty = Pixel(390, 260);
+    Type("8888");
+    // Yellow digits at the cheat position.
+    int yellow = 0;
+    for (int x = 370; x < 560; x++)
+        for (int y = 220; y < 300; y += 2) yellow += Pixel(x, y) == 0xFFFF00u;
+    EXPECT_GT(yellow, 100);
+    (void)empty;
+    Tap(SDLK_ESCAPE);
+    EXPECT_EQ(menu_atels, 1);
+    OpenCheatScreen();
+    EXPECT_STREQ(cheatsc, "") << "opening clears the entry";
+    Tap(SDLK_DOWN);
+    EXPECT_EQ(menu_atels, 1);
+    OpenCheatScreen();
+    Tap(SDLK_UP);
+    EXPECT_EQ(menu_atels, 1);
+}
+
+TEST_F(MenuTest, OpeningTheCheatScreenClearsAPendingCheat)
+{
+    cheatNR = 2;
+    kas_notiek = STATE_INTRO;  // keep the scene machine from acting on it
+    Menu.Draw_menu(screen);
+    Keys[SDLK_LSHIFT] = Keys[SDLK_c] = 1;
+    Menu.Draw_menu(screen);
+    EXPECT_EQ(Menu.GetCheat(), 0);
+    EXPECT_EQ(menu_atels, CHEAT_SCREEN);
+}
+
+class PauseTest : public GameTest {
+protected:
+    void SetUp() override
+    {
+        GameTest::SetUp();
+        kas_notiek = STATE_LEVEL1;
+        tekosais_lvl = STATE_LEVEL1;
+        Tap(SDLK_ESCAPE);
+        Frame();
+        ASSERT_EQ(kas_notiek, STATE_PAUSE);
+    }
+};
+
+TEST_F(PauseTest, ArrowsWrapAndTheKeysItemDoesNothing)
+{
+    pause_atels = 1;
+    Tap(SDLK_UP);
+    EXPECT_EQ(pause_atels, 4);
+    Tap(SDLK_DOWN);
+    EXPECT_EQ(pause_atels, 1);
+    pause_atels = 3;
+    Mix_HaltChannel(1);
+    Tap(SDLK_RETURN);
+    Frame();
+    EXPECT_EQ(kas_notiek, STATE_PAUSE);
+    EXPECT_FALSE(Mix_Playing(1));
+    EXPECT_EQ(Keys[SDLK_RETURN], 0);
+}
+
+TEST_F(PauseTest, ExitToTheMenuRestartsItsMusicWhateverTheMusicFlagSays)
+{
+    Tap(SDLK_F7);
+    ASSERT_FALSE(skanja);
+    pause_atels = 4;
+    Tap(SDLK_RETURN);
+    Frame();
+    EXPECT_EQ(kas_notiek, STATE_MENU);
+    EXPECT_EQ(pause_atels, 1);
+    EXPECT_FALSE(skanja);
+    EXPECT_TRUE(Mix_PlayingMusic());
+    EXPECT_EQ(Mix_VolumeMusic(-1), 128);
+}
+
+TEST_F(PauseTest, ResumeAndMapKeepTheSelection)
+{
+    pause_atels = 2;
+    Tap(SDLK_RETURN);
+    Frame();
+    EXPECT_EQ(kas_notiek, STATE_LEVEL1);
+    EXPECT_EQ(pause_atels, 2);
+    Tap(SDLK_ESCAPE);
+    Frame();
+    EXPECT_EQ(kas_notiek, STATE_PAUSE);
+    EXPECT_EQ(pause_atels, 2);
+}
+
+TEST_F(PauseTest, TheFrozenFrameShowsAroundThePanel)
+{
+    SDL_FillRect(beck_screen, nullptr, SDL_MapRGB(beck_screen->format, 10, 200, 30));
+    for (int item = 1; item <= 4; item++) {
+        pause_atels = item;
+        Frame();
+        EXPECT_EQ(Pixel(20, 20), 0x0AC81Eu) << "item " << item;
+        EXPECT_NE(Pixel(512, 384), 0x0AC81Eu) << "item " << item;
+    }
+}
