@@ -12,11 +12,11 @@
 namespace {
 
 Uint32 drivenNow = 0;
+time_t drivenCalendar = 0;
 
 Uint32 DrivenTicks() { return drivenNow; }
 void DrivenDelay(Uint32 ms) { drivenNow += ms; }
-// 7 March 2026, 14:05:09 UTC.
-time_t DrivenCalendar() { return 1772892309; }
+time_t DrivenCalendar() { return drivenCalendar; }
 
 const ClockSource drivenClock = {DrivenTicks, DrivenDelay, DrivenCalendar};
 
@@ -45,6 +45,7 @@ void GameTest::SetUp()
 {
     UseHeadlessSdl();
     drivenNow = 0;
+    drivenCalendar = 1772892309;  // 7 March 2026, 14:05:09 UTC
     SetClockSource(&drivenClock);
     SetLogSink(&log);
     ASSERT_EQ(StartUp(), 0) << log;
@@ -75,6 +76,7 @@ void GameTest::Tap(SDLKey key)
 
 void GameTest::Advance(Uint32 ms) { drivenNow += ms; }
 Uint32 GameTest::Now() const { return drivenNow; }
+void GameTest::SetCalendar(time_t seconds) { drivenCalendar = seconds; }
 
 void GameTest::SkipToMenu()
 {

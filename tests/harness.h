@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 
+#include <ctime>
 #include <string>
 
 // Runs the real game headless: SDL's dummy drivers, a clock that only moves
@@ -33,6 +34,8 @@ protected:
     void Tap(SDLKey key);
     void Advance(Uint32 ms);
     Uint32 Now() const;
+    // The calendar time the game sees (UTC); starts at 7 March 2026, 14:05:09.
+    void SetCalendar(time_t seconds);
 
     // The intro skipped with Space until the menu shows.
     void SkipToMenu();
