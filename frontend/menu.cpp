@@ -60,22 +60,19 @@ void CMenu::FreeMemory()
     LogPrintf("-Menu atbriivots\n");
 }
 
-void CMenu::MoveSelection(int& selection, int by)
+void CMenu::MoveSelection(int& selection)
 {
-    selection += by;
-    PlaySound(CLICK_CHANNEL, clickSound);
+    for (const int key : {SDLK_DOWN, SDLK_UP}) {
+        if (!Keys[key]) continue;
+        Keys[key] = 0;
+        selection += key == SDLK_DOWN ? +1 : -1;
+        PlaySound(CLICK_CHANNEL, clickSound);
+    }
 }
 
 void CMenu::Draw_menu(SDL_Surface* screen)
 {
-    if (Keys[SDLK_DOWN]) {
-        Keys[SDLK_DOWN] = 0;
-        MoveSelection(menu_atels, +1);
-    }
-    if (Keys[SDLK_UP]) {
-        Keys[SDLK_UP] = 0;
-        MoveSelection(menu_atels, -1);
-    }
+    MoveSelection(menu_atels);
     // Neither key is cleared: holding them keeps the entry empty.
     if (Keys[SDLK_LSHIFT] && Keys[SDLK_c]) {
         menu_atels = CHEAT_SCREEN;
@@ -137,14 +134,7 @@ void CMenu::Cheat(SDL_Surface* screen)
 
 void CMenu::pause(SDL_Surface* screen, SDL_Surface* background)
 {
-    if (Keys[SDLK_DOWN]) {
-        Keys[SDLK_DOWN] = 0;
-        MoveSelection(pause_atels, +1);
-    }
-    if (Keys[SDLK_UP]) {
-        Keys[SDLK_UP] = 0;
-        MoveSelection(pause_atels, -1);
-    }
+    MoveSelection(pause_atels);
     if (pause_atels > PAUSE_ITEMS) pause_atels = 1;
     if (pause_atels < 1) pause_atels = PAUSE_ITEMS;
 

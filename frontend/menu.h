@@ -38,7 +38,8 @@ public:
     void SetCheat() { cheatNR = 0; }
 
 private:
-    void MoveSelection(int& selection, int by);
+    // Down and Up, each press once, with a click.
+    void MoveSelection(int& selection);
 
     SDL_Surface* menuPages[MENU_PAGES];
     SDL_Surface* cheatPage;

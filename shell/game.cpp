@@ -141,6 +141,20 @@ void Level0Frame(SDL_Surface* screen)
     }
 }
 
+// Levels 1 and 2 hand over to the next loading screen; the level's own share
+// is the total less the shares stored before it.
+template <typename Level>
+void WorldLevelFrame(SDL_Surface* screen, Level& level, int number)
+{
+    level.sceena(screen);
+    if (!level.UzNakamoLVL()) return;
+    kas_notiek = STATE_LOAD1 + 2 * number;
+    level.FreeMemory();
+    int earlier = 0;
+    for (int slot = 0; slot < number; slot++) earlier += Score.GetScore(slot);
+    Score.SetScore(Score.GetScore() - earlier, number);
+}
+
 void SaveScreenshot()
 {
     time_t rawtime = GameCalendarTime();
@@ -172,23 +186,9 @@ void DrawSceena(SDL_Surface* screen)
     case STATE_LOAD0: LoadingFrame(screen, &CLoad::Load0, &CLoad::lvl0Lade); break;
     case STATE_LEVEL0: Level0Frame(screen); break;
     case STATE_LOAD1: LoadingFrame(screen, &CLoad::Load1, &CLoad::lvl1Lade); break;
-    case STATE_LEVEL1:
-        LVL1.sceena(screen);
-        if (LVL1.UzNakamoLVL()) {
-            kas_notiek = STATE_LOAD2;
-            LVL1.FreeMemory();
-            Score.SetScore(Score.GetScore() - Score.GetScore(0), 1);
-        }
-        break;
+    case STATE_LEVEL1: WorldLevelFrame(screen, LVL1, 1); break;
     case STATE_LOAD2: LoadingFrame(screen, &CLoad::Load2, &CLoad::lvl2Lade); break;
-    case STATE_LEVEL2:
-        LVL2.sceena(screen);
-        if (LVL2.UzNakamoLVL()) {
-            kas_notiek = STATE_LOAD3;
-            LVL2.FreeMemory();
-            Score.SetScore(Score.GetScore() - (Score.GetScore(0) + Score.GetScore(1)), 2);
-        }
-        break;
+    case STATE_LEVEL2: WorldLevelFrame(screen, LVL2, 2); break;
     case STATE_LOAD3: LoadingFrame(screen, &CLoad::Load3, &CLoad::lvl3Lade); break;
     case STATE_LEVEL3:
         LVL3.sceena(screen);
