@@ -106,5 +106,8 @@ void PlaySound(int channel, Mix_Chunk* chunk)
 
 void PlayMusicLooping(Mix_Music* music)
 {
+    // Halted first: SDL_mixer waits for a fade-out to end before it starts other
+    // music, and a fade frozen by a pause (F7, a lost level 0) would never end.
+    Mix_HaltMusic();
     if (Mix_PlayMusic(music, -1) == -1) LogPrintf("Mix_PlayMusic: %s\n", Mix_GetError());
 }

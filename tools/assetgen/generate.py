@@ -23,9 +23,10 @@ if HERE not in sys.path:
 import font  # noqa: E402
 import frontend  # noqa: E402
 import frontend_audio  # noqa: E402
+import level0  # noqa: E402
 
 # One module per part of the game; level modules join this list.
-MODULES = [font, frontend_audio, frontend]
+MODULES = [font, frontend_audio, frontend, level0]
 
 
 def main(argv):

@@ -1,0 +1,590 @@
+// Level 0: the hit tests, the bullet's afterlife, the loss line, the player's
+// bounds, shooting, help and the counter; then the endings: the game-over
+// restart, the birth slides and the name, and the way on to level 1.
+
+#include <SDL_mixer.h>
+#include <SDL_ttf.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "frontend/menu.h"
+#include "level0/lvl0.h"
+#include "shell/colors.h"
+#include "shell/game.h"
+#include "shell/keys.h"
+#include "shell/score.h"
+#include "shell/timer.h"
+#include "tests/harness.h"
+
+// Level 0 entered directly, its first frame played (which sets it up).
+class Level0Test : public GameTest {
+protected:
+    void StartLevel0()
+    {
+        // Ten seconds in, as after the intro, the menu and the loading screen,
+        // with the frame timer and the pacing caught up, so every frame after
+        // this first one lasts 30 ms.
+        Advance(10000);
+        Timer.Update();
+        looptime = Now();
+        LVL0.Load(screen);
+        kas_notiek = STATE_LEVEL0;
+        tekosais_lvl = STATE_LEVEL0;
+        Frame();
+    }
+
+    void TearDown() override
+    {
+        if (kas_notiek == STATE_LEVEL0) LVL0.FreeMemory();
+        GameTest::TearDown();
+    }
+
+    // A play frame in which nothing drifts, so positions set by the test are
+    // the ones the rules see.
+    void StillFrame()
+    {
+        Timer.Update();
+        Timer.Update();
+        LVL0.Draw(screen);
+    }
+
+    // Nothing near anything: obstacles far right, rivals far left, the
+    // bullet's last position far off.
+    static void ClearField()
+    {
+        for (ScreenPoint& obstacle : naidnieks1) obstacle = {3000, 0};
+        for (ScreenPoint& rival : cits_sperm) rival = {-1000, 0};
+        lode_lido = false;
+        buletx = bulety = -3000;
+        beigts = false;
+    }
+
+    // Puts blood cell 1 on the player's point.
+    static void Collide() { naidnieks1[0] = {int(spermsx) + 142 - 88, int(spermsy) + 25 - 88}; }
+
+    // Plays on with an empty field until the counter has run out.
+    void Survive()
+    {
+        ASSERT_TRUE(FramesUntil(
+            [] {
+                ClearField();
+                return LVL0.GetStatus();
+            },
+            2200));
+    }
+
+    // From a counter about to run out to the slide that takes the name.
+    void ReachNameSlide()
+    {
+        StartLevel0();
+        LAIKS = 0;
+        Survive();
+        ASSERT_TRUE(FramesUntil([] { return kkadskadrs == 10; }, 100));
+    }
+};
+
+namespace {
+
+struct Circle {
+    int dx, dy, radius;
+};
+
+// Each obstacle kind: its slots and the three tests as the level's rules give
+// them (offset added to the obstacle's position, radius).
+struct ObstacleCase {
+    const char* kind;
+    std::vector<int> slots;
+    Circle player, bullet, rival;
+};
+
+const ObstacleCase OBSTACLES[] = {
+    {"blood cell 1", {0}, {88, 88, 65}, {26, 76, 65}, {-54, 63, 65}},
+    {"blood cell 2", {3, 4}, {67, 54, 55}, {5, 42, 55}, {-75, 29, 55}},
+    {"blood cell 3", {5, 6}, {74, 70, 55}, {12, 58, 55}, {-68, 45, 55}},
+    {"pill 1", {7, 9}, {63, 53, 55}, {1, 41, 55}, {-79, 28, 55}},
+    {"pill 2", {8, 10}, {54, 50, 55}, {-8, 38, 55}, {-88, 25, 55}},
+};
+
+enum class Mover { Player, Bullet, Rival, BulletOnRival };
+
+const ScreenPoint TARGET_AT = {500, 300};
+const ScreenPoint DIRECTIONS[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+
+}  // namespace
+
+class Level0HitTest : public Level0Test {
+protected:
+    // Puts the mover's compared point at (x, y) against a target at
+    // TARGET_AT, plays a still frame and says whether the test hit.
+    bool Hits(Mover mover, int slot, int x, int y)
+    {
+        ClearField();
+        if (slot >= 0) naidnieks1[slot] = TARGET_AT;
+        switch (mover) {
+        case Mover::Player:
+            spermsx = static_cast<float>(x - 142);
+            spermsy = static_cast<float>(y - 25);
+            StillFrame();
+            return beigts;
+        case Mover::Bullet:
+            buletx = x;
+            bulety = y;
+            lode_lido = true;
+            StillFrame();
+            return !lode_lido;
+        case Mover::Rival:
+            cits_sperm[0] = {x, y};
+            StillFrame();
+            return cits_sperm[0].x == -310;
+        case Mover::BulletOnRival: {
+            cits_sperm[0] = TARGET_AT;
+            buletx = x;
+            bulety = y;
+            const int before = Score.GetScore();
+            StillFrame();
+            return cits_sperm[0].x == -310 && Score.GetScore() == before + 2;
+        }
+        }
+        return false;
+    }
+
+    // The edge of each circle, probed from four sides: at the radius it
+    // misses (the test is strict), one pixel inside it hits.
+    void ExpectCircle(const std::string& what, Mover mover, int slot, const Circle& circle)
+    {
+        const int cx = TARGET_AT.x + circle.dx, cy = TARGET_AT.y + circle.dy;
+        for (const ScreenPoint& d : DIRECTIONS) {
+            const int r = circle.radius;
+            EXPECT_FALSE(Hits(mover, slot, cx + d.x * r, cy + d.y * r))
+                << what << " hits at the radius, direction " << d.x << "," << d.y;
+            EXPECT_TRUE(Hits(mover, slot, cx + d.x * (r - 1), cy + d.y * (r - 1)))
+                << what << " misses inside the radius, direction " << d.x << "," << d.y;
+        }
+    }
+};
+
+TEST_F(Level0HitTest, EachObstacleKindHitsWithItsOffsetsAndStrictRadius)
+{
+    StartLevel0();
+    for (const ObstacleCase& c : OBSTACLES) {
+        for (const int slot : c.slots) {
+            const std::string at = std::string(c.kind) + " in slot " + std::to_string(slot);
+            ExpectCircle(at + ", player", Mover::Player, slot, c.player);
+            ExpectCircle(at + ", bullet", Mover::Bullet, slot, c.bullet);
+            ExpectCircle(at + ", rival", Mover::Rival, slot, c.rival);
+        }
+    }
+    ExpectCircle("bullet on a rival", Mover::BulletOnRival, -1, {70, 13, 25});
+}
+
+TEST_F(Level0HitTest, SlotsOneAndTwoTouchNothing)
+{
+    StartLevel0();
+    // Where blood cell 1 in the slot would be hit dead centre.
+    const ObstacleCase& cell = OBSTACLES[0];
+    for (const int slot : {1, 2}) {
+        EXPECT_FALSE(Hits(Mover::Player, slot, TARGET_AT.x + cell.player.dx, TARGET_AT.y + cell.player.dy));
+        EXPECT_FALSE(Hits(Mover::Bullet, slot, TARGET_AT.x + cell.bullet.dx, TARGET_AT.y + cell.bullet.dy));
+        EXPECT_FALSE(Hits(Mover::Rival, slot, TARGET_AT.x + cell.rival.dx, TARGET_AT.y + cell.rival.dy));
+    }
+}
+
+TEST_F(Level0Test, AbsorbedBulletKeepsItsPlaceAndStillHitsARival)
+{
+    StartLevel0();
+    ClearField();
+    naidnieks1[0] = TARGET_AT;
+    lode_lido = true;
+    buletx = TARGET_AT.x + 26;
+    bulety = TARGET_AT.y + 76;
+    StillFrame();
+    ASSERT_FALSE(lode_lido);
+    EXPECT_EQ(buletx, TARGET_AT.x + 26);
+    EXPECT_EQ(bulety, TARGET_AT.y + 76);
+
+    // Later a rival swims into where the bullet stopped.
+    naidnieks1[0] = {3000, 0};
+    const int spentX = buletx, spentY = bulety;
+    cits_sperm[2] = {spentX - 70, spentY - 13};
+    StillFrame();
+    EXPECT_EQ(cits_sperm[2].x, -310);
+    EXPECT_EQ(Score.GetScore(), 2);
+    EXPECT_STREQ(PunktiC, " 002 ");
+    EXPECT_EQ(bulety, -100) << "the spent bullet is moved off";
+
+    // The next rival through the same place swims on.
+    cits_sperm[3] = {spentX - 70, spentY - 13};
+    StillFrame();
+    EXPECT_EQ(cits_sperm[3].x, spentX - 70);
+    EXPECT_EQ(Score.GetScore(), 2);
+}
+
+TEST_F(Level0Test, BulletPastTheEdgeIsGoneButItsPlaceStillHits)
+{
+    StartLevel0();
+    ClearField();
+    lode_lido = true;
+    buletx = 1075;
+    bulety = 300;
+    Frame();
+    ASSERT_FALSE(lode_lido);
+    ASSERT_GT(buletx, 1080);
+    cits_sperm[1] = {buletx - 70, bulety - 13};
+    StillFrame();
+    EXPECT_EQ(cits_sperm[1].x, -310);
+    EXPECT_EQ(Score.GetScore(), 2);
+}
+
+TEST_F(Level0HitTest, ARivalPastX1194LosesWhileTheMusicPlaysOn)
+{
+    StartLevel0();
+    ClearField();
+    cits_sperm[0] = {1194, 300};
+    StillFrame();
+    EXPECT_FALSE(beigts);
+    cits_sperm[0] = {1195, 300};
+    StillFrame();
+    EXPECT_TRUE(beigts);
+    EXPECT_FALSE(Mix_PausedMusic());
+
+    // Touching an obstacle pauses it.
+    Hits(Mover::Player, 0, TARGET_AT.x + 88, TARGET_AT.y + 88);
+    EXPECT_TRUE(Mix_PausedMusic());
+}
+
+TEST_F(Level0Test, RivalsWrapPastX1300AndObstaclesPastXMinus300)
+{
+    StartLevel0();
+    ClearField();
+    cits_sperm[0] = {1299, 10};
+    naidnieks1[4] = {-295, 10};
+    Frame();  // 30 ms: a rival swims 3.9 px, an obstacle 6.9 px
+    EXPECT_EQ(cits_sperm[0].x, -310);
+    EXPECT_EQ(naidnieks1[4].x, 1024);
+    EXPECT_GE(naidnieks1[4].y, 0);
+    EXPECT_LT(naidnieks1[4].y, 650);
+}
+
+TEST_F(Level0Test, PlayerStaysInsideItsRectangle)
+{
+    struct ClampCase {
+        float x, y, expectX, expectY;
+    };
+    const ClampCase cases[] = {
+        {-50, -50, 0, 0}, {1200, 900, 1000, 720}, {500, 300, 500, 300}, {1000, 720, 1000, 720},
+        {-1, 721, 0, 720},
+    };
+    StartLevel0();
+    for (const ClampCase& c : cases) {
+        ClearField();
+        spermsx = c.x;
+        spermsy = c.y;
+        StillFrame();
+        EXPECT_EQ(spermsx, c.expectX) << "from " << c.x << "," << c.y;
+        EXPECT_EQ(spermsy, c.expectY) << "from " << c.x << "," << c.y;
+    }
+
+    // Swimming into the corner with the keys.
+    ClearField();
+    Press(SDLK_LEFT);
+    Press(SDLK_UP);
+    for (int i = 0; i < 250; i++) {
+        ClearField();
+        Frame();
+    }
+    EXPECT_EQ(spermsx, 0);
+    EXPECT_EQ(spermsy, 0);
+}
+
+TEST_F(Level0Test, HeldSpaceFiresOnceAndSpaceInFlightIsSwallowed)
+{
+    StartLevel0();
+    ClearField();
+    spermsx = 100;
+    spermsy = 300;
+    Press(SDLK_SPACE);
+    Frame();
+    ASSERT_TRUE(lode_lido);
+    EXPECT_EQ(bulety, 317);
+    EXPECT_EQ(buletx, 210 + 11) << "fired from x + 110, then one frame at 370 px/s";
+
+    // Held until the bullet is long gone: no second shot.
+    ASSERT_TRUE(FramesUntil([] { return !lode_lido; }, 200));
+    Frame(20);
+    EXPECT_FALSE(lode_lido);
+    Release(SDLK_SPACE);
+    Frame();
+
+    Tap(SDLK_SPACE);
+    ASSERT_TRUE(lode_lido);
+    const int firedX = buletx;
+    Tap(SDLK_SPACE);  // while it flies
+    EXPECT_GT(buletx, firedX);
+    EXPECT_EQ(Keys[SDLK_SPACE], 0) << "the press is used up";
+    ASSERT_TRUE(FramesUntil([] { return !lode_lido; }, 200));
+    Frame(5);
+    EXPECT_FALSE(lode_lido) << "a press during the flight does not wait for it";
+}
+
+TEST_F(Level0Test, HelpFreezesTheFieldAndTheCounter)
+{
+    StartLevel0();
+    ClearField();
+    naidnieks1[0] = {700, 100};
+    Press(SDLK_i);
+    Frame();  // raises the help, which shows from the next frame
+    const int laiks = LAIKS;
+    const ScreenPoint obstacle = naidnieks1[0];
+    const ScreenPoint rival = cits_sperm[0];
+    Frame(100);  // three seconds, i still held: its press is spent
+    EXPECT_EQ(LAIKS, laiks);
+    EXPECT_EQ(naidnieks1[0].x, obstacle.x);
+    EXPECT_EQ(cits_sperm[0].x, rival.x);
+    Release(SDLK_i);
+    Frame();
+    EXPECT_EQ(naidnieks1[0].x, obstacle.x);
+
+    Tap(SDLK_RETURN);  // closes it; this frame still shows the help
+    EXPECT_EQ(naidnieks1[0].x, obstacle.x);
+    Frame();
+    EXPECT_LT(naidnieks1[0].x, obstacle.x);
+    EXPECT_EQ(LAIKS, laiks - 1) << "one step after the wait, not one per second waited";
+}
+
+TEST_F(Level0Test, CounterStepsAtOnceTo60AndEndsAtZeroWithTheBirthMusic)
+{
+    StartLevel0();
+    EXPECT_EQ(LAIKS, 60);
+    EXPECT_STREQ(Laiks, " 60 ");
+    EXPECT_STREQ(PunktiC, " 000 ");
+    EXPECT_EQ(CountInLog("-Uzsetojam lvl 0...\n"), 1u);
+
+    bool fadedAtTwo = false;
+    const Uint32 start = Now();
+    const bool done = FramesUntil(
+        [&] {
+            ClearField();
+            if (LAIKS == 2 && Mix_FadingMusic() == MIX_FADING_OUT) fadedAtTwo = true;
+            return LVL0.GetStatus();
+        },
+        2200);
+    ASSERT_TRUE(done);
+    // 61 steps, each at the first 30 ms frame past a second
+    EXPECT_NEAR(static_cast<double>(Now() - start), 61 * 1020.0, 100.0);
+    EXPECT_EQ(LAIKS, 0);
+    EXPECT_TRUE(fadedAtTwo);
+    EXPECT_TRUE(Mix_PlayingMusic());
+    EXPECT_EQ(Mix_FadingMusic(), MIX_NO_FADING);
+    EXPECT_EQ(Mix_VolumeMusic(-1), 128);
+    EXPECT_FALSE(LVL0.UzNakamoLVL());
+}
+
+// --- the endings ---------------------------------------------------------------
+
+TEST_F(Level0Test, HeldEnterOnTheGameOverPictureRestartsOnce)
+{
+    StartLevel0();
+    ClearField();
+    Score.AddScore(4);
+    Collide();
+    Frame();
+    ASSERT_TRUE(beigts);
+    Frame();
+    SDL_Surface* picture = LoadPicture("lvl0/kirdik.png");
+    ASSERT_NE(picture, nullptr);
+    for (const ScreenPoint& at : {ScreenPoint{512, 130}, ScreenPoint{300, 660}, ScreenPoint{20, 20}})
+        EXPECT_EQ(Pixel(at.x, at.y), SurfacePixel(picture, at.x, at.y)) << at.x << "," << at.y;
+    FreeSurface(picture);
+
+    const size_t setUps = CountInLog("-Uzsetojam lvl 0...\n");
+    Press(SDLK_RETURN);
+    Frame(30);
+    EXPECT_FALSE(beigts);
+    EXPECT_EQ(CountInLog("-Uzsetojam lvl 0...\n"), setUps + 2) << "the picture's and the next frame's";
+    EXPECT_EQ(Score.GetScore(), 0);
+    EXPECT_STREQ(PunktiC, " 000 ");
+    EXPECT_EQ(LAIKS, 60);
+    EXPECT_TRUE(Mix_PlayingMusic());
+    EXPECT_FALSE(Mix_PausedMusic());
+}
+
+TEST_F(Level0Test, ALossDuringTheFadeStillRestartsTheMusic)
+{
+    StartLevel0();
+    ClearField();
+    LAIKS = 3;
+    kkad = 0;
+    Frame();
+    ASSERT_EQ(LAIKS, 2);
+    ASSERT_EQ(Mix_FadingMusic(), MIX_FADING_OUT);
+    Collide();
+    Frame();  // the loss pauses the fading music
+    ASSERT_TRUE(beigts);
+    Tap(SDLK_RETURN);
+    Frame();
+    EXPECT_FALSE(beigts);
+    EXPECT_TRUE(Mix_PlayingMusic());
+    EXPECT_EQ(Mix_FadingMusic(), MIX_NO_FADING);
+}
+
+TEST_F(Level0Test, TheSlidesStepOneByOneAndKeysWaitForTheNameSlide)
+{
+    StartLevel0();
+    LAIKS = 0;
+    Survive();
+    EXPECT_EQ(kkadskadrs, 0);
+    Press(SDLK_a);
+    std::vector<int> shown = {kkadskadrs};
+    for (int frame = 0; frame < 150; frame++) {
+        Frame();
+        if (kkadskadrs != shown.back()) shown.push_back(kkadskadrs);
+        if (kkadskadrs < 10) {
+            EXPECT_EQ(burts, 0);
+            EXPECT_EQ(Keys[SDLK_a], 1) << "left down for the name slide";
+        }
+    }
+    EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    EXPECT_STREQ(vards, "a");
+    EXPECT_EQ(kas_notiek, STATE_LEVEL0);
+}
+
+TEST_F(Level0Test, NameTakesLowerCaseLettersAndDigitsUpToTen)
+{
+    ReachNameSlide();
+    Tap(SDLK_BACKSPACE);  // on an empty name: nothing
+    EXPECT_EQ(burts, 0);
+    Press(SDLK_LSHIFT);
+    Tap(SDLK_j);
+    Release(SDLK_LSHIFT);
+    for (const SDLKey key : {SDLK_a, SDLK_n, SDLK_1, SDLK_9, SDLK_b, SDLK_c, SDLK_d, SDLK_e, SDLK_f})
+        Tap(key);
+    EXPECT_STREQ(vards, "jan19bcdef");
+    EXPECT_EQ(burts, 10);
+
+    Press(SDLK_x);
+    Frame();
+    EXPECT_EQ(burts, 10);
+    EXPECT_EQ(Keys[SDLK_x], 1) << "a key that finds the name full stays down";
+    Tap(SDLK_BACKSPACE);
+    EXPECT_STREQ(vards, "jan19bcde");
+    Frame();
+    EXPECT_STREQ(vards, "jan19bcdex") << "the waiting key joins once there is room";
+    Release(SDLK_x);
+    Frame();
+}
+
+TEST_F(Level0Test, ATenCharacterNameRendersWithNothingAfterIt)
+{
+    ReachNameSlide();
+    for (const SDLKey key : {SDLK_a, SDLK_b, SDLK_c, SDLK_d, SDLK_e, SDLK_f, SDLK_g, SDLK_h,
+                             SDLK_i, SDLK_j})
+        Tap(key);
+    ASSERT_EQ(burts, 10);
+    EXPECT_EQ(vards[10], 0);
+    EXPECT_EQ(strlen(vards), 10u);
+
+    TTF_Font* font = TTF_OpenFont("font.ttf", 55);
+    ASSERT_NE(font, nullptr);
+    int w = 0, h = 0;
+    TTF_SizeText(font, "abcdefghij", &w, &h);
+    TTF_CloseFont(font);
+    int firstWhite = -1, lastWhite = -1;
+    for (int y = VardsLoc.y; y < VardsLoc.y + h; y++) {
+        for (int x = VardsLoc.x - 20; x < 1024; x++) {
+            if (Pixel(x, y) != 0xFFFFFF) continue;
+            if (firstWhite < 0 || x < firstWhite) firstWhite = x;
+            if (x > lastWhite) lastWhite = x;
+        }
+    }
+    EXPECT_GE(firstWhite, VardsLoc.x);
+    EXPECT_LT(firstWhite, VardsLoc.x + 30);
+    EXPECT_GT(lastWhite, VardsLoc.x + w - 40);
+    EXPECT_LE(lastWhite, VardsLoc.x + w);
+}
+
+TEST_F(Level0Test, EnterNeedsThreeCharactersThenLevelZeroIsReleased)
+{
+    ReachNameSlide();
+    Score.AddScore(6);
+    Tap(SDLK_o);
+    Tap(SDLK_k);
+    Press(SDLK_RETURN);
+    Frame();
+    EXPECT_FALSE(LVL0.UzNakamoLVL());
+    EXPECT_EQ(Keys[SDLK_RETURN], 1);
+    Tap(SDLK_s);  // Enter still held: the third character finishes it
+    EXPECT_TRUE(LVL0.UzNakamoLVL());
+    EXPECT_EQ(kkadskadrs, 11);
+    EXPECT_EQ(Keys[SDLK_RETURN], 0);
+    EXPECT_EQ(kas_notiek, STATE_LOAD1);
+    EXPECT_NE(log.find("-Lvl 0 atbrivojam...\n-Lvl 0 atbrivots\n"), std::string::npos);
+    EXPECT_EQ(Score.GetScore(0), 6);
+}
+
+// A whole level 0 from the menu, as a player gets there, and a second game
+// in the same run that starts it afresh.
+TEST_F(Level0Test, FromTheMenuThroughTheMinuteToLevelOneAndAfreshNextGame)
+{
+    SkipToMenu();
+    Tap(SDLK_RETURN);
+    ASSERT_EQ(kas_notiek, STATE_LOAD0);
+    PassLoadingScreen();
+    Frame();
+    EXPECT_NE(log.find("-Laadeeju lvl 0\n-Lvl 0 pielaadeets\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("-Uzsetojam lvl 0...\n-lvl 0 uzsetots\n"), std::string::npos);
+    EXPECT_EQ(LAIKS, 60);
+    Survive();
+    ASSERT_TRUE(FramesUntil([] { return kkadskadrs == 10; }, 100));
+    for (const SDLKey key : {SDLK_l, SDLK_i, SDLK_v, SDLK_a}) Tap(key);
+    Tap(SDLK_RETURN);
+    ASSERT_EQ(kas_notiek, STATE_LOAD1);
+    EXPECT_EQ(CountInLog("-Lvl 0 atbrivots\n"), 1u);
+
+    // On into level 1, out to the menu through the pause screen, new game.
+    PassLoadingScreen();
+    Tap(SDLK_ESCAPE);
+    ASSERT_EQ(kas_notiek, STATE_PAUSE);
+    for (int i = 0; i < 3; i++) Tap(SDLK_DOWN);
+    Tap(SDLK_RETURN);
+    Frame();
+    ASSERT_EQ(kas_notiek, STATE_MENU);
+    Tap(SDLK_RETURN);
+    ASSERT_EQ(kas_notiek, STATE_LOAD0);
+    PassLoadingScreen();
+    EXPECT_FALSE(LVL0.GetStatus());
+    EXPECT_FALSE(LVL0.UzNakamoLVL());
+    Frame();
+    EXPECT_FALSE(LVL0.GetStatus());
+    EXPECT_EQ(LAIKS, 60);
+    EXPECT_EQ(kkadskadrs, 0);
+    EXPECT_EQ(burts, 0);
+}
+
+TEST_F(Level0Test, LeftThroughThePauseScreenWithTheMusicOffMidFade)
+{
+    StartLevel0();
+    ClearField();
+    LAIKS = 3;
+    kkad = 0;
+    Frame();
+    ASSERT_EQ(Mix_FadingMusic(), MIX_FADING_OUT);
+    Tap(SDLK_F7);  // music off: the fade freezes
+    Tap(SDLK_ESCAPE);
+    ASSERT_EQ(kas_notiek, STATE_PAUSE);
+    for (int i = 0; i < 3; i++) Tap(SDLK_DOWN);
+    Tap(SDLK_RETURN);
+    Frame();
+    EXPECT_EQ(kas_notiek, STATE_MENU);
+    EXPECT_EQ(CountInLog("-Lvl 0 atbrivots\n"), 1u);
+    Tap(SDLK_F7);
+
+    // A new game: level 0 from the start.
+    Tap(SDLK_RETURN);
+    PassLoadingScreen();
+    Frame();
+    EXPECT_FALSE(LVL0.GetStatus());
+    EXPECT_FALSE(beigts);
+    EXPECT_EQ(LAIKS, 60);
+}
