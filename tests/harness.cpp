@@ -48,6 +48,9 @@ void GameTest::SetUp()
     drivenCalendar = 1772892309;  // 7 March 2026, 14:05:09 UTC
     SetClockSource(&drivenClock);
     SetLogSink(&log);
+    // The scene a fresh process starts in, whatever an earlier test left.
+    kas_notiek = STATE_INTRO;
+    tekosais_lvl = STATE_LEVEL0;
     ASSERT_EQ(StartUp(), 0) << log;
     started = true;
 }

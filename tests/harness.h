@@ -8,6 +8,15 @@
 #include <ctime>
 #include <string>
 
+#ifdef _WIN32
+// The few POSIX calls the tests make, on the Windows C library.
+#include <direct.h>
+
+#include <cstdlib>
+inline int setenv(const char* name, const char* value, int) { return _putenv_s(name, value); }
+inline int mkdir(const char* path, int) { return _mkdir(path); }
+#endif
+
 // Runs the real game headless: SDL's dummy drivers, a clock that only moves
 // when the game sleeps or the test says so, keys pushed through SDL's event
 // queue, and the log collected in `log`.

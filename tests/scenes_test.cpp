@@ -3,7 +3,11 @@
 #include "frontend/load.h"
 #include "frontend/menu.h"
 #include "level0/lvl0.h"
+#include "level1/lvl1_content.h"
+#include "level1/lvl1_state.h"
+#include "level2/lvl2_content.h"
 #include "level3/lvl3.h"
+#include "level3/lvl3_content.h"
 #include "shell/game.h"
 #include "shell/keys.h"
 #include "shell/score.h"
@@ -44,14 +48,26 @@ protected:
         Frame();
         ASSERT_EQ(kas_notiek, STATE_LOAD1);
     }
-    // Ends a world level on screen the way its stand-in lets a player.
-    void FinishLevel()
+    // The farmstead's exit switched on, the player on it, Space.
+    void FinishLevel2()
     {
-        const int state = kas_notiek;
-        for (int i = 0; i < 10 && kas_notiek == state; i++) {
-            Tap(SDLK_RETURN);
-            Frame();
-        }
+        ASSERT_EQ(kas_notiek, STATE_LEVEL2);
+        const Spot& exit = mini[SPOT2_EXIT];
+        mini[SPOT2_EXIT].active = true;
+        offsetX2 = exit.x + SPOT_REACH2.dx - (player10.screenX + SPOT_REACH2.footX);
+        offsetY2 = exit.y + SPOT_REACH2.dy - (player10.screenY + SPOT_REACH2.footY);
+        Tap(SDLK_SPACE);
+        Frame();
+    }
+    // Every item delivered, the player at the exit, Space.
+    void FinishLevel1()
+    {
+        ASSERT_EQ(kas_notiek, STATE_LEVEL1);
+        for (HousePickup& item : Manta) item.taken = true;
+        offsetX = EXIT_POINT.x - PLAYER_CENTRE_X;
+        offsetY = EXIT_POINT.y - PLAYER_CENTRE_Y;
+        Tap(SDLK_SPACE);
+        Frame();
     }
 };
 
@@ -120,12 +136,12 @@ TEST_F(SceneTest, ScoreSharesAreHandedOverAsEachLevelEnds)
     PassLoadingScreen();
     EXPECT_EQ(tekosais_lvl, STATE_LEVEL1);
     Score.AddScore(25);
-    FinishLevel();
+    FinishLevel1();
     ASSERT_EQ(kas_notiek, STATE_LOAD2);
     EXPECT_EQ(Score.GetScore(1), 25);
     PassLoadingScreen();
     Score.AddScore(-5);
-    FinishLevel();
+    FinishLevel2();
     ASSERT_EQ(kas_notiek, STATE_LOAD3);
     EXPECT_EQ(Score.GetScore(2), -5);
     EXPECT_EQ(Score.GetScore(), 60);
@@ -145,7 +161,7 @@ TEST_F(SceneTest, ACheatSkipsTheEarlierLevelsAndTheirShares)
     EXPECT_EQ(menu_atels, 1);
     PassLoadingScreen();
     Score.SetScore(50);
-    FinishLevel();
+    FinishLevel2();
     // Slot 1 was never written by this game: whatever it holds is subtracted.
     EXPECT_EQ(Score.GetScore(2), 50 - (7 + 3));
     EXPECT_EQ(CountInLog("-Laadeeju lvl 0"), 0u);
@@ -193,7 +209,12 @@ TEST_F(SceneTest, TheClosingPictureWaitsForSpaceThenTheMenu)
     CheatTo("9072");
     PassLoadingScreen();
     ASSERT_EQ(kas_notiek, STATE_LEVEL3);
-    FinishLevel();
+    // Every task done: the exit opens; Space on it.
+    for (int& task : uzdevums) task = 0;
+    offsetX3 = misi[SPOT_EXIT].x + SPOT_REACH_X - SPOT_PLAYER_DX - player3.screenX;
+    offsetY3 = misi[SPOT_EXIT].y + TOWN_SPOTS[SPOT_EXIT].reachDy - SPOT_PLAYER_DY - player3.screenY;
+    Frame();
+    Tap(SDLK_SPACE);
     Frame(3);
     ASSERT_TRUE(LVL3.DemoBeigts());
     EXPECT_EQ(kas_notiek, STATE_LEVEL3);

@@ -326,3 +326,28 @@ def start_ogg(path, stereo, quality=5, serial=1):
         os.replace(tmp, path)
         return path
     return finish
+
+
+# --- more voices (level music) ----------------------------------------------
+
+def square(note, dur, vel=1.0, duty=0.5, decay=1.5):
+    """Band-limited pulse wave: the bright lead of the faster tunes."""
+    f = freq(note)
+    t = _t(dur + 0.05)
+    s = np.zeros_like(t)
+    for k in range(1, 16):
+        if k * f > RATE / 2.5:
+            break
+        s += (2.0 / (k * np.pi)) * np.sin(np.pi * k * duty) * np.cos(2 * np.pi * k * f * t)
+    amp = (0.7 + 0.3 * np.exp(-t * decay)) * envelope(len(t), 0.004, 0.04)
+    return vel * 0.8 * s * amp
+
+
+def organ(note, dur, vel=1.0):
+    """Drawbar-style organ: steady, for polkas and waltzes."""
+    f = freq(note)
+    t = _t(dur + 0.06)
+    s = (np.sin(2 * np.pi * f * t) + 0.5 * np.sin(2 * np.pi * 2 * f * t)
+         + 0.25 * np.sin(2 * np.pi * 3 * f * t) + 0.12 * np.sin(2 * np.pi * 4 * f * t))
+    trem = 1.0 + 0.06 * np.sin(2 * np.pi * 6.0 * t)
+    return vel * 0.5 * s * trem * envelope(len(t), 0.01, 0.05)

@@ -24,9 +24,12 @@ import font  # noqa: E402
 import frontend  # noqa: E402
 import frontend_audio  # noqa: E402
 import level0  # noqa: E402
+import level1  # noqa: E402
+import level2  # noqa: E402
+import level3  # noqa: E402
 
 # One module per part of the game; level modules join this list.
-MODULES = [font, frontend_audio, frontend, level0]
+MODULES = [font, frontend_audio, frontend, level0, level1, level2, level3]
 
 
 def main(argv):

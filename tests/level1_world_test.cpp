@@ -1,0 +1,274 @@
+// The house's world frame: what Space does where, delivery and the exit,
+// hazards, turbo and nitro, and which picture covers which.
+
+#include <functional>
+
+#include "tests/level1_fixture.h"
+
+namespace {
+
+struct Reachable {
+    const char* what;
+    float x, y, radius;                  // the point the player must come near
+    std::function<void()> prepare;       // before the Space frame
+    std::function<bool()> acted;
+};
+
+}  // namespace
+
+TEST_F(Level1Test, SpaceActsOnlyWithinEachThingsRadius)
+{
+    const Reachable things[] = {
+        {"item 55", ITEM_AT[0].x + 25, ITEM_AT[0].y + 45, 55, [] {}, [] { return Manta[0].taken == 1; }},
+        {"bottle 35", BOTTLE_AT[0].x + 30, BOTTLE_AT[0].y + 15, 35, [] {}, [] { return pudele[0].taken == 1; }},
+        {"turbo 35", TURBO_AT[0].x + 15, TURBO_AT[0].y + 19, 35, [] {}, [] { return turboB; }},
+        {"spot 35", MISSION_SPOT_AT[4].x + 35, MISSION_SPOT_AT[4].y + 20, 35, [] {},
+         [] { return process == STATE_POTTY; }},
+        {"drop 55", DROP_POINT.x, DROP_POINT.y, 55, [] { player.carrying = 1; },
+         [] { return player.carrying == 0 && mantu_skaits_int == 1; }},
+        {"exit 35", EXIT_POINT.x, EXIT_POINT.y, 35,
+         [] {
+             for (HousePickup& item : Manta) item.taken = 1;
+         },
+         [] { return kas_notiek == STATE_LOAD2; }},
+    };
+    for (const Reachable& thing : things) {
+        for (const float distance : {thing.radius - 0.25f, thing.radius + 0.25f}) {
+            // Straight below the point, and along a diagonal.
+            for (const float dx : {0.0f, 0.6f}) {
+                SCOPED_TRACE(testing::Message() << thing.what << " at " << distance << " dx " << dx);
+                LVL1.Uzsetot();
+                kas_notiek = STATE_LEVEL1;
+                HoldNeeds();
+                thing.prepare();
+                StandAt(thing.x + dx * distance, thing.y + std::sqrt(1 - dx * dx) * distance);
+                FrameWith(SDLK_SPACE);
+                EXPECT_EQ(thing.acted(), distance < thing.radius);
+            }
+        }
+    }
+}
+
+TEST_F(Level1Test, ElevenDeliveriesThenTheExitHandsOverToLevelTwo)
+{
+    Score.SetScore(40, 0);
+    LVL1.Uzsetot();
+    EXPECT_EQ(Score.GetScore(), 40);
+    for (int k = 0; k < MISSION_ITEMS; k++) {
+        HoldNeeds();
+        StandAt(ITEM_AT[k].x + 25, ITEM_AT[k].y + 45);
+        FrameWith(SDLK_SPACE);
+        ASSERT_EQ(Manta[k].taken, 1) << k;
+        ASSERT_EQ(player.carrying, 1);
+        if (k + 1 < MISSION_ITEMS) {
+            // Carrying one, the next is left where it lies.
+            StandAt(ITEM_AT[k + 1].x + 25, ITEM_AT[k + 1].y + 45);
+            FrameWith(SDLK_SPACE);
+            EXPECT_EQ(Manta[k + 1].taken, 0) << k;
+        }
+        StandAt(DROP_POINT.x, DROP_POINT.y);
+        FrameWith(SDLK_SPACE);
+        EXPECT_EQ(player.carrying, 0);
+        EXPECT_EQ(mantu_skaits_int, k + 1);
+        if (k == 0) {
+            EXPECT_TRUE(zime_manta_izgaist);
+        }
+    }
+    EXPECT_STREQ(mantu_skaits_char, "11/11");
+    EXPECT_EQ(Score.GetScore(), 40 + 2 * MISSION_ITEMS);
+
+    // Space near the exit but not within 35 does nothing.
+    StandAt(EXIT_POINT.x + 36, EXIT_POINT.y);
+    FrameWith(SDLK_SPACE);
+    EXPECT_EQ(kas_notiek, STATE_LEVEL1);
+
+    StandAt(EXIT_POINT.x, EXIT_POINT.y);
+    FrameWith(SDLK_SPACE);
+    EXPECT_EQ(kas_notiek, STATE_LOAD2);
+    EXPECT_EQ(Score.GetScore(1), 2 * MISSION_ITEMS);
+    EXPECT_EQ(CountInLog("--Raveejam lvl1 no atminjas...\n--lvl1 izraveets\n"), 1u) << log;
+}
+
+TEST_F(Level1Test, HazardsBiteOnceEveryTwoSecondsAndGasKnocksThemOut)
+{
+    const float px = 2700, py = 1700;  // inside hazard 0's pen
+    StandAt(px, py);
+    for (HazardVelocity& v : launums_virz) v = {0, 0};
+    player.food = 200;
+    int bites = 0;
+    float lastBite = -1;
+    // Two hazards on the player every frame for five seconds: the bite
+    // stamp is shared.
+    for (int frame = 0; frame < 170; frame++) {
+        HoldNeeds();
+        launums_laiks = NowTicks();  // no turning
+        launums[0].x = launums[1].x = px + 10;
+        launums[0].y = launums[1].y = py;
+        const int before = player.food;
+        Frame();
+        if (player.food != before) {
+            EXPECT_EQ(before - player.food, 20);
+            if (lastBite >= 0) {
+                EXPECT_GT(NowTicks() - lastBite, 2000);
+            }
+            lastBite = NowTicks();
+            bites++;
+        }
+    }
+    EXPECT_EQ(bites, 3);  // at once, after 2 s and after 4 s
+
+    // The cloud reaches 190: hazard 0 at 189, hazard 1 clamped in its own pen.
+    player.food = 200;
+    launums[0].x = px + 189;
+    launums[0].y = py;
+    launums_virz[0] = {60, 50};
+    gaazee = true;
+    gkadrs = 0;
+    glaiks = NowTicks();
+    HoldNeeds();
+    Frame();
+    EXPECT_EQ(launums[0].knockedOut, 1);
+    EXPECT_EQ(launums[1].knockedOut, 0);
+
+    // Knocked out for the rest of the level: no bite, no motion, and 3
+    // points for every frame its animation shows frame 3.
+    int paid = 0;
+    const float x = launums[0].x;
+    for (int frame = 0; frame < 100; frame++) {
+        HoldNeeds();
+        launums[0].x = x;
+        const int before = Score.GetScore();
+        StandAt(x, py);
+        Frame();
+        paid += Score.GetScore() - before;
+        EXPECT_EQ(launums[0].x, x);
+    }
+    EXPECT_EQ(player.food, 200);
+    EXPECT_EQ(launums[0].frame, 19);
+    EXPECT_GE(paid, 9);
+    EXPECT_EQ(paid % 3, 0);
+}
+
+TEST_F(Level1Test, TurboComesBackAfterNinetySecondsAndNitroLastsThirteen)
+{
+    StandAt(TURBO_AT[0].x + 15, TURBO_AT[0].y + 19);
+    FrameWith(SDLK_SPACE);
+    ASSERT_TRUE(turboB);
+    const float takenAt = pirdiens[0].takenAt;
+
+    // Nitro: 140 for 13 s from the n press, then 80.
+    FrameWith(SDLK_n);
+    EXPECT_FALSE(turboB);
+    EXPECT_EQ(player.speed, 140);
+    const float started = nitro_laiks;
+    while (NowTicks() - started + 500 < 12990) {
+        HoldNeeds();
+        Advance(470);
+        Frame();
+        ASSERT_EQ(player.speed, 140) << NowTicks() - started;
+    }
+    float frameAt;
+    do {
+        frameAt = NowTicks();
+        Frame();
+    } while (frameAt - started <= 13000);
+    EXPECT_EQ(player.speed, 80);
+
+    // Still taken just before 90 s, back just after.
+    Advance(static_cast<Uint32>(takenAt + 89950 - NowTicks()));
+    HoldNeeds();
+    Frame();
+    EXPECT_EQ(pirdiens[0].taken, 1);
+    EXPECT_TRUE(FramesUntil([] { return pirdiens[0].taken == 0; }, 5));
+    EXPECT_LE(NowTicks() - takenAt, 90000 + 60);
+
+    // A fresh charge while a nitro runs starts a fresh 13 s.
+    turboB = true;
+    FrameWith(SDLK_n);
+    Advance(10000);
+    turboB = true;
+    FrameWith(SDLK_n);
+    Advance(10000);
+    HoldNeeds();
+    Frame();
+    EXPECT_EQ(player.speed, 140);
+}
+
+TEST_F(Level1Test, OccludersCoverThePlayerByTheirZones)
+{
+    const Uint32 PLAYER = 0x0000FF, FURNITURE = 0xFF0000;
+    struct Case {
+        int picture;
+        float px, py;
+        bool playerInFront;
+    };
+    const Case cases[] = {
+        {PIC_SOFA_END, 1800, 1213, true},  // every x
+        {PIC_SOFA_END, 1800, 1212, false},
+        {PIC_TABLE, 1200, 1514, true},  // first zone, 1136-1240 beyond 1513
+        // Behind the table's first zone, but the stove's zone, later in the
+        // order, holds the player too and draws it again over the table.
+        {PIC_TABLE, 1200, 1500, true},
+        {PIC_TABLE, 1260, 1600, false},  // between zones: the table is drawn over
+        {PIC_TABLE, 1300, 1631, true},   // second zone, beyond 1630
+        {PIC_TABLE, 1300, 1560, false},
+        {PIC_TABLE, 1450, 1551, true},  // third zone, beyond 1550
+        {PIC_TABLE, 1450, 1540, false},
+        {PIC_CHEST, 1750, 1625, true},
+        {PIC_CHEST, 1750, 1600, false},
+        {PIC_CHEST, 1900, 1526, true},
+        {PIC_WARDROBE, 2900, 1613, true},
+        {PIC_WARDROBE, 2900, 1600, false},
+        {PIC_STOVE, 1100, 1821, true},
+        {PIC_STOVE, 1200, 1850, false},
+        {PIC_BALL, 2220, 2003, true},
+        {PIC_BALL, 2220, 1990, false},
+        {PIC_BED, 2600, 2100, false},  // no zones: always over the player
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "picture " << c.picture << " at " << c.px << "," << c.py);
+        ClearPictures();
+        UsePicture(PIC_PLAYER, PLAYER, 800, 1600);
+        const Occluder* occluder = nullptr;
+        for (const Occluder& o : HOUSE_OCCLUDERS)
+            if (o.picture == c.picture) occluder = &o;
+        ASSERT_NE(occluder, nullptr);
+        UsePicture(c.picture, FURNITURE, occluder->w, occluder->h);
+        StandAt(c.px, c.py);
+        HoldNeeds();
+        Frame();
+        // A pixel both the sprite and the occluder cover.
+        const int left = std::max(422, static_cast<int>(occluder->x - offsetX));
+        const int right = std::min(622, static_cast<int>(occluder->x + occluder->w - offsetX));
+        const int top = std::max(324, static_cast<int>(occluder->y - offsetY));
+        const int bottom = std::min(524, static_cast<int>(occluder->y + occluder->h - offsetY));
+        ASSERT_LT(left + 2, right);
+        ASSERT_LT(top + 2, bottom);
+        EXPECT_EQ(Pixel((left + right) / 2, (top + bottom) / 2), c.playerInFront ? PLAYER : FURNITURE);
+    }
+}
+
+TEST_F(Level1Test, TheRestartPutsTheScoreBackToLevelZerosAndClearsTheHouse)
+{
+    Score.SetScore(25, 0);
+    Score.SetScore(61);
+    Manta[3].taken = 1;
+    pudele[2].taken = 1;
+    suds[0].active = 1;
+    sudu_skaits = 1;
+    min = 3;
+    process = STATE_HUNGER;
+    HoldNeeds();
+    FrameWith(SDLK_RETURN);
+    EXPECT_EQ(process, STATE_WORLD);
+    EXPECT_EQ(Score.GetScore(), 25);
+    EXPECT_EQ(Manta[3].taken, 0);
+    EXPECT_EQ(pudele[2].taken, 0);
+    EXPECT_EQ(suds[0].active, 0);
+    // Set-up zeroes the need stamps, so the same frame's tick takes the
+    // first point at once.
+    EXPECT_EQ(player.food, 80 - 1);
+    EXPECT_EQ(player.toilet, 60 - 1);
+    EXPECT_EQ(min, 15);
+    EXPECT_EQ(CountInLog("--uzsetojam lvl 1\n--lvl 1 sasetots\n"), 2u);
+}

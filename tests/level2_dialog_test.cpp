@@ -1,0 +1,181 @@
+// The quest giver's dialog boxes: texts, rendering once per index, the
+// swapped lines of the water dialog, answers and the Latvian letters.
+
+#include <SDL_ttf.h>
+
+#include <cstring>
+
+#include "shell/colors.h"
+#include "tests/level2_fixture.h"
+
+namespace {
+
+void OpenBox(int index)
+{
+    misija = index;
+    LVL2.dialogOpen = true;
+}
+
+// The screen's row through the middle of the line is lit where the middle row of
+// the line has ink (the line may run past the screen's edge).
+bool LineAt(SDL_Surface* screen, SDL_Surface* line, const SDL_Rect& at)
+{
+    const int row = line->h / 2;
+    for (int x = 0; x < line->w && at.x + x < screen->w; x++) {
+        Uint8 alpha = 0;
+        SurfacePixel(line, x, row, &alpha);
+        const bool lit = SurfacePixel(screen, at.x + x, at.y + row) != 0;
+        // Faint edges may round to black; solid ink and none must match.
+        if ((alpha >= 128 && !lit) || (alpha == 0 && lit)) return false;
+    }
+    return true;
+}
+
+bool SameSurfaces(SDL_Surface* a, SDL_Surface* b)
+{
+    if (!a || !b || a->w != b->w || a->h != b->h) return false;
+    for (int y = 0; y < a->h; y++)
+        for (int x = 0; x < a->w; x++) {
+            Uint8 alphaA = 0, alphaB = 0;
+            if (SurfacePixel(a, x, y, &alphaA) != SurfacePixel(b, x, y, &alphaB) || alphaA != alphaB) return false;
+        }
+    return true;
+}
+
+}  // namespace
+
+TEST_F(Level2Test, TheQuestGiverOpensTheBoxAndNPutsHimBack)
+{
+    StandAtSpot(mini[SPOT2_QUEST_GIVER]);
+    FrameWith(SDLK_SPACE);
+    ASSERT_TRUE(LVL2.dialogOpen);
+    EXPECT_FALSE(mini[SPOT2_QUEST_GIVER].active);
+    // The world runs under the box.
+    Frame(3);
+    EXPECT_TRUE(LVL2.dialogOpen);
+    Keys[SDLK_n] = 1;
+    Frame();
+    EXPECT_EQ(Keys[SDLK_n], 1) << "the answer leaves its key down";
+    Keys[SDLK_n] = 0;
+    EXPECT_FALSE(LVL2.dialogOpen);
+    EXPECT_TRUE(mini[SPOT2_QUEST_GIVER].active);
+    EXPECT_EQ(misija, 0);
+}
+
+TEST_F(Level2Test, YAndNTogetherOnTheEggDialogApplyBothYFirst)
+{
+    OpenBox(0);
+    Keys[SDLK_y] = Keys[SDLK_n] = 1;
+    Frame();
+    EXPECT_FALSE(LVL2.dialogOpen);
+    EXPECT_EQ(misija, 1);
+    EXPECT_FALSE(mini[SPOT2_EGGS].active);
+    EXPECT_TRUE(mini[SPOT2_QUEST_GIVER].active);
+    EXPECT_EQ(Keys[SDLK_y], 1);
+}
+
+TEST_F(Level2Test, EachAcceptedDialogSwitchesItsSpotsAndAdvances)
+{
+    struct Step {
+        std::initializer_list<int> on;
+        bool questGiver;
+    } steps[] = {
+        {{SPOT2_EGGS}, false},
+        {{SPOT2_WELL}, false},
+        {{SPOT2_BERRIES_A, SPOT2_BERRIES_B, SPOT2_BERRIES_C}, false},
+        {{SPOT2_FIREWOOD_DROP}, false},
+    };
+    for (int index = 0; index < DIALOGS2; index++) {
+        mini[SPOT2_QUEST_GIVER].active = index == 3;
+        OpenBox(index);
+        FrameWith(SDLK_y);
+        EXPECT_FALSE(LVL2.dialogOpen);
+        EXPECT_EQ(misija, index + 1);
+        for (int k : steps[index].on) EXPECT_TRUE(mini[k].active) << "dialog " << index << " spot " << k;
+        EXPECT_EQ(mini[SPOT2_QUEST_GIVER].active, steps[index].questGiver) << "dialog " << index;
+    }
+    // Mission 4 has no dialog: an open box shows nothing and keeps its keys.
+    ClearPictures();
+    UsePicture(PIC2_DIALOG, 0x445566);
+    OpenBox(4);
+    FrameWith(SDLK_y);
+    EXPECT_TRUE(LVL2.dialogOpen);
+    EXPECT_NE(Pixel(500, 300), 0x445566u);
+}
+
+TEST_F(Level2Test, TextsAreTheWindows1257BytesWithTheirLeadBlanks)
+{
+    OpenBox(2);
+    Frame();
+    EXPECT_STREQ(DialogTextL, "     Es nezinu k\xe2p\xe7" "c, bet vajag salas\xeet ogas, vai ne?");
+    EXPECT_STREQ(DialogTextA, " I don't know why, but we should get some berries, right?");
+    EXPECT_EQ(dialogi_set[2], 1);
+    EXPECT_EQ(std::strspn(LEVEL2_DIALOGS[0].latvian, " "), 10u);
+    EXPECT_EQ(std::strspn(LEVEL2_DIALOGS[1].english, " "), 1u);
+    EXPECT_EQ(std::strspn(LEVEL2_DIALOGS[3].latvian, " "), 0u);
+    EXPECT_EQ(static_cast<unsigned char>(LEVEL2_DIALOGS[3].latvian[0]), 0xD0u);  // Š
+}
+
+TEST_F(Level2Test, LinesAreRenderedOncePerIndexAndAgainForAnother)
+{
+    OpenBox(0);
+    Frame();
+    SDL_Surface* first = LVL2.Dialogs().latvianLine;
+    ASSERT_NE(first, nullptr);
+    Frame(2);
+    EXPECT_EQ(LVL2.Dialogs().latvianLine, first) << "not rendered every frame";
+
+    OpenBox(2);
+    Frame();
+    OpenBox(0);  // its flag is still set, but the surfaces hold dialog 2's lines
+    Frame();
+    EXPECT_STREQ(DialogTextL, LEVEL2_DIALOGS[0].latvian);
+    EXPECT_EQ(LVL2.Dialogs().latvianLine->w, first->w);
+}
+
+TEST_F(Level2Test, TheWaterDialogShowsItsEnglishLineFirst)
+{
+    ClearPictures();
+    HoldNeeds();
+    for (int index : {0, 1}) {
+        OpenBox(index);
+        Frame();
+        SDL_Surface* latvian = LVL2.Dialogs().latvianLine;
+        SDL_Surface* english = LVL2.Dialogs().englishLine;
+        ASSERT_TRUE(latvian && english);
+        ASSERT_NE(latvian->w, english->w);
+        SDL_Surface* top = index == 1 ? english : latvian;
+        SDL_Surface* bottom = index == 1 ? latvian : english;
+        EXPECT_TRUE(LineAt(screen, top, Dialogloc)) << "dialog " << index;
+        EXPECT_TRUE(LineAt(screen, bottom, Dialogloc2)) << "dialog " << index;
+        EXPECT_FALSE(LineAt(screen, bottom, Dialogloc)) << "dialog " << index;
+    }
+}
+
+TEST_F(Level2Test, TheLatvianLineShowsLatvianLetters)
+{
+    OpenBox(1);
+    Frame();
+    TTF_Font* font = OpenGameFont(30);
+    ASSERT_NE(font, nullptr);
+    SDL_Surface* expected =
+        TTF_RenderUTF8_Blended(font, "Paņēmu saēdos pīrādziņus un gribas padzerties, aizteci pēc ūdens!", bal);
+    EXPECT_TRUE(SameSurfaces(LVL2.Dialogs().latvianLine, expected));
+    SDL_FreeSurface(expected);
+    CloseFont(font);
+}
+
+TEST(DialogBoxAlone, ATextLongerThanItsBufferIsCutAtTheBuffer)
+{
+    static char latvian[8], english[8];
+    static int rendered[1];
+    static int yes = 0;
+    static const DialogLook look = {Dialogloc, Dialogloc2, bal, true, -1};
+    static const DialogEntry table[1] = {{"0123456789", "ab", [] { yes++; }, nullptr}};
+    DialogBox box(look, table, 1, {latvian, sizeof latvian}, {english, sizeof english}, rendered);
+    box.Show(nullptr, nullptr, nullptr, 0);
+    EXPECT_STREQ(latvian, "0123456");
+    EXPECT_STREQ(english, "ab");
+    EXPECT_EQ(rendered[0], 1);
+    EXPECT_EQ(yes, 0);
+}

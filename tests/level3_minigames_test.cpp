@@ -1,0 +1,278 @@
+// The town's five mini-games, driven through the level's own frame.
+
+#include <gtest/gtest.h>
+
+#include "tests/level3_fixture.h"
+
+class Level3GamesTest : public Level3Test {
+protected:
+    void Enter(int state)
+    {
+        process3 = state;
+        Frame();  // the frame time settles to one paced frame
+        FrameWith(SDLK_RETURN);
+        HoldNeeds();
+    }
+};
+
+// --- fight -------------------------------------------------------------------
+
+TEST_F(Level3GamesTest, FightDamageIsThePartsAndOnlyItsKeyHits)
+{
+    Enter(STATE3_FIGHT);
+    ASSERT_TRUE(sitveci_iet);
+    EXPECT_LT(kermdalja, 6);
+    const SDLKey keys[7] = {SDLK_w, SDLK_c, SDLK_d, SDLK_s, SDLK_z, SDLK_a, SDLK_x};
+    const int damage[7] = {8, 6, 4, 7, 6, 6, 10};
+    for (int part = 0; part < 7; part++) {
+        kermdalja = part;
+        sit_dzivibas = 300;
+        sit_dziv_laiks = NowTicks();
+        Keys[keys[(part + 1) % 7]] = 1;  // another part's key: nothing
+        Frame();
+        EXPECT_EQ(sit_dzivibas, 300) << part;
+        EXPECT_EQ(Keys[keys[(part + 1) % 7]], 1);
+        ReleaseKeys();
+        kermdalja = part;
+        FrameWith(keys[part]);
+        EXPECT_EQ(sit_dzivibas, 300 - damage[part]) << part;
+    }
+}
+
+TEST_F(Level3GamesTest, AHeldKeyHitsWhenItsPartComesUp)
+{
+    Enter(STATE3_FIGHT);
+    kermdalja = 0;
+    sit_dziv_laiks = NowTicks();
+    Keys[SDLK_x] = 1;
+    Frame();
+    EXPECT_EQ(sit_dzivibas, 385);
+    kermdalja = 6;
+    Frame();
+    EXPECT_EQ(sit_dzivibas, 375);
+    EXPECT_EQ(Keys[SDLK_x], 0);
+}
+
+TEST_F(Level3GamesTest, RecoveryComesBeforeTheWinTest)
+{
+    Enter(STATE3_FIGHT);
+    const int score = Score.GetScore();
+    sit_dzivibas = 0;
+    sit_dziv_laiks = 0;  // due
+    Frame();
+    EXPECT_EQ(process3, STATE3_FIGHT);
+    EXPECT_EQ(sit_dzivibas, 1);
+    sit_dzivibas = -1;
+    Frame();
+    EXPECT_EQ(process3, STATE3_WORLD);
+    EXPECT_EQ(Score.GetScore(), score + 10);
+    EXPECT_FALSE(sitveci_iet);
+    // A second win changes no task.
+    uzdevums[TASK_FIGHT] = TASK_DONE;
+    misi[SPOT_FIGHT].active = true;
+    Enter(STATE3_FIGHT);
+    sit_dzivibas = -1;
+    Frame();
+    EXPECT_EQ(uzdevums[TASK_FIGHT], TASK_DONE);
+    EXPECT_TRUE(misi[SPOT_FIGHT].active);
+}
+
+// --- shop --------------------------------------------------------------------
+
+TEST_F(Level3GamesTest, TheShopCatchesInsideTheBandAndEndsOnTheFirstMiss)
+{
+    Enter(STATE3_SHOP);
+    ASSERT_TRUE(veikals_iet);
+    grozsx = 500;
+    for (Spot& bottle : pudele2) bottle = {100, -700, false};
+    const int score = Score.GetScore();
+    pudele2[0] = {500, 660, false};  // on the left edge: not caught
+    pudele2[1] = {501, 660, false};
+    pudele2[2] = {669, 660, false};
+    pudele2[3] = {670, 660, false};  // on the right edge: not caught
+    Frame();
+    EXPECT_EQ(Score.GetScore(), score + 2);
+    EXPECT_LT(pudele2[1].y, 0);
+    EXPECT_EQ(process3, STATE3_SHOP);
+    pudele2[0].y = 768;
+    Frame();
+    EXPECT_EQ(process3, STATE3_WORLD);
+    EXPECT_FALSE(veikals_iet);
+}
+
+// --- hunting -----------------------------------------------------------------
+
+TEST_F(Level3GamesTest, HuntingHitBoxIs100AndFallingBirdsShareTheStamp)
+{
+    Enter(STATE3_HUNT);
+    ASSERT_TRUE(medibas_iet);
+    for (Bird& bird : putns1) bird = {-700, 0, true, 0};
+    for (Bird& bird : putns2) bird = {1400, 0, true, 0};
+    Med_merkisx = 100 - 381 + 95;  // 95 right of a bird's left edge
+    Med_merkisy = 200 - 45 + 50;
+    putns1[0] = {100, 200, true, 0};
+    putns1[1] = {100, 200, true, 0};  // the same place: one shot, two hits
+    const int score = Score.GetScore();
+    FrameWith(SDLK_SPACE);
+    EXPECT_EQ(Score.GetScore(), score + 2);
+    EXPECT_EQ(med_info_int, 2);
+    EXPECT_FALSE(putns1[0].flying);
+    EXPECT_FALSE(putns1[1].flying);
+    // Due at once (stamp 0): only the first takes the step.
+    EXPECT_EQ(putns1[0].frame, 1);
+    EXPECT_EQ(putns1[1].frame, 0);
+
+    Med_merkisx += 10;  // 105: outside the box
+    putns1[2] = {100, 200, true, 0};
+    FrameWith(SDLK_SPACE);
+    EXPECT_TRUE(putns1[2].flying);
+}
+
+TEST_F(Level3GamesTest, TheHuntEndsAtExactly25)
+{
+    Enter(STATE3_HUNT);
+    med_info_int = 24;
+    for (Bird& bird : putns1) bird = {-700, 0, true, 0};
+    for (Bird& bird : putns2) bird = {1400, 0, true, 0};
+    putns1[0] = putns2[0] = {100, 200, true, 0};
+    Med_merkisx = 150 - 381;
+    Med_merkisy = 250 - 45;
+    FrameWith(SDLK_SPACE);
+    EXPECT_EQ(med_info_int, 26);
+    EXPECT_EQ(process3, STATE3_HUNT) << "past 25 the hunt goes on";
+    med_info_int = 25;
+    process3 = STATE3_HUNT;
+    medibas_iet = true;
+    Frame();
+    EXPECT_EQ(process3, STATE3_WORLD);
+    EXPECT_FALSE(medibas_iet);
+}
+
+// --- race --------------------------------------------------------------------
+
+TEST_F(Level3GamesTest, RaceTurnsOnlyAbove1Point5AndSharesOneStamp)
+{
+    Enter(STATE3_RACE);
+    ASSERT_TRUE(gonka_iet);
+    EXPECT_EQ(rot_niv, 270);
+    spids = 1.5f;
+    kkas = kkas2 = 0;
+    Keys[SDLK_RIGHT] = 1;
+    Keys[SDLK_UP] = 1;
+    Frame();
+    EXPECT_EQ(niva_kadrs, 3) << "no turn at 1.5";
+    EXPECT_NEAR(spids, 1.7f, 1e-5);  // the throttle took the step
+    Advance(100);
+    Frame();
+    EXPECT_EQ(niva_kadrs, 4) << "the turn took the shared step";
+    EXPECT_NEAR(spids, 1.55f, 1e-5) << "no throttle in the same step";
+    EXPECT_EQ(rot_niv, 247.5f);
+    ReleaseKeys();
+}
+
+TEST_F(Level3GamesTest, RaceSpeedFloorAndCeiling)
+{
+    Enter(STATE3_RACE);
+    spids = 19.9f;
+    kkas = 0;
+    FrameWith(SDLK_UP);
+    EXPECT_EQ(spids, 20);
+    spids = 0.1f;
+    kkas = kkas2 = 0;
+    FrameWith(SDLK_SPACE);
+    EXPECT_EQ(spids, 0.01f);
+    const float x = Gon_offsetx;
+    Frame();
+    EXPECT_EQ(Gon_offsetx, x) << "no motion at the floor";
+}
+
+TEST_F(Level3GamesTest, DrivingStraightRightScoresCheckpoints0And14ThenFinishes)
+{
+    misi[SPOT_RIKTIS].active = true;
+    Enter(STATE3_RACE);
+    const int score = Score.GetScore();
+    spids = 20;
+    int frames = 0;
+    while (process3 == STATE3_RACE && frames < 1000) {
+        kkas = kkas2 = NowTicks();  // hold the speed: no coasting
+        Frame();
+        HoldNeeds();
+        frames++;
+    }
+    EXPECT_EQ(process3, STATE3_WORLD);
+    EXPECT_EQ(Score.GetScore(), score + 2);
+    EXPECT_FALSE(gon_CP[0].active);
+    EXPECT_FALSE(gon_CP[14].active);
+    for (int k = 1; k < 14; k++) EXPECT_TRUE(gon_CP[k].active) << k;
+    EXPECT_FALSE(misi[SPOT_RIKTIS].active);
+    EXPECT_TRUE(misi[SPOT_GARAGE].active);
+    EXPECT_TRUE(gonka_iet);
+
+    // Once per race: back over checkpoint 14 gives nothing.
+    process3 = STATE3_RACE;
+    Gon_offsetx = 2595 + 39 - 550;
+    spids = 0.01f;
+    Frame();
+    EXPECT_EQ(Score.GetScore(), score + 2);
+}
+
+// --- tuning ------------------------------------------------------------------
+
+TEST_F(Level3GamesTest, TuningLoadsOnceShowsAndReleasesOnV)
+{
+    process3 = STATE3_TUNING;
+    Frame();
+    EXPECT_EQ(tun_proc, 1);
+    EXPECT_FALSE(LVL3.TuningLoaded());
+    Frame();
+    EXPECT_EQ(tun_proc, 2);
+    for (int slot = 0; slot < CLvl3::TUNING_PICTURES; slot++) EXPECT_NE(LVL3.TuningPicture(slot), nullptr) << slot;
+    // q from the garage keeps the pictures; the next visit replaces them.
+    FrameWith(SDLK_q);
+    EXPECT_EQ(process3, STATE3_WORLD);
+    process3 = STATE3_TUNING;
+    Frame(2);
+    EXPECT_EQ(CountInLog("----lvl 3 tuning sasalaadeets\n"), 2u);
+    FrameWith(SDLK_2);
+    EXPECT_EQ(tun_proc, 3);
+    FrameWith(SDLK_q);
+    EXPECT_EQ(process3, STATE3_TUNING) << "q does nothing on the tuning screen";
+    FrameWith(SDLK_v);
+    EXPECT_EQ(process3, STATE3_WORLD);
+    EXPECT_EQ(tun_proc, 0);
+    EXPECT_FALSE(LVL3.TuningLoaded());
+    // v before the load releases nothing and still leaves.
+    process3 = STATE3_TUNING;
+    FrameWith(SDLK_v);
+    EXPECT_EQ(process3, STATE3_WORLD);
+    EXPECT_EQ(CountInLog("----Tuning izraveets no atminjas\n"), 1u);
+}
+
+TEST_F(Level3GamesTest, TuningWrapsEachPartAndRows8And10ChangeNothing)
+{
+    process3 = STATE3_TUNING;
+    tun_proc = 3;
+    const int last[11] = {5, 4, 8, 5, 5, 2, 4, 6, -1, 12, -1};
+    int* const choice[11] = {&m_wh, &m_rf, &m_sp, &m_fr, &m_bk, &m_ex, &m_sd, &m_neon, nullptr, &m_vin, nullptr};
+    for (int row = 0; row < 11; row++) {
+        select_locy = row;
+        FrameWith(SDLK_LEFT);
+        if (!choice[row]) {
+            for (int* c : choice) {
+                if (c) {
+                    EXPECT_EQ(*c, 0) << row;
+                }
+            }
+            continue;
+        }
+        EXPECT_EQ(*choice[row], last[row]) << row;
+        FrameWith(SDLK_RIGHT);
+        EXPECT_EQ(*choice[row], 0) << row;
+    }
+    select_locy = 0;
+    FrameWith(SDLK_UP);
+    EXPECT_EQ(select_locy, 10);
+    FrameWith(SDLK_DOWN);
+    EXPECT_EQ(select_locy, 0);
+    FrameWith(SDLK_v);
+}

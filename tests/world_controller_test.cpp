@@ -1,0 +1,256 @@
+// The controller's frame around the states: the music panel and its
+// tracks, the score and clock texts, and the map, info and notice states.
+
+#include <cstdio>
+#include <string>
+
+#include "shell/colors.h"
+#include "tests/level1_fixture.h"
+#include "world/cached_text.h"
+
+namespace {
+
+// A silent WAV that SDL_mixer plays as music, long enough to be still
+// playing when the test looks.
+std::string SilentTrack()
+{
+    const std::string path = testing::TempDir() + "silent-track.wav";
+    const Uint32 rate = 8000, seconds = 60, bytes = rate * seconds;
+    FILE* file = fopen(path.c_str(), "wb");
+    auto u32 = [&](Uint32 v) { fwrite(&v, 4, 1, file); };
+    auto u16 = [&](Uint16 v) { fwrite(&v, 2, 1, file); };
+    fputs("RIFF", file);
+    u32(36 + bytes);
+    fputs("WAVEfmt ", file);
+    u32(16);
+    u16(1);  // PCM
+    u16(1);  // mono
+    u32(rate);
+    u32(rate);
+    u16(1);
+    u16(8);
+    fputs("data", file);
+    u32(bytes);
+    for (Uint32 k = 0; k < bytes; k++) fputc(128, file);
+    fclose(file);
+    return path;
+}
+
+class ControllerTest : public Level1Test {
+protected:
+    void SetUp() override
+    {
+        Level1Test::SetUp();
+        if (HasFatalFailure()) return;
+        const std::string track = SilentTrack();
+        for (int number = 1; number <= MUSIC_TRACKS; number++)
+            LVL1.Assets().ReplaceTrack(number, Mix_LoadMUS(track.c_str()));
+        Mix_HaltMusic();  // as the loading screen leaves it
+    }
+    void TearDown() override
+    {
+        Mix_HaltMusic();
+        Level1Test::TearDown();
+    }
+    void OpenPanel()
+    {
+        Frame();
+        FrameWith(SDLK_m);
+        ASSERT_TRUE(FramesUntil([] { return play == PANEL_OPEN; }, 100));
+    }
+};
+
+bool AnyPixel(const GameTest& test, SDL_Surface* screen, const SDL_Rect& area, Uint32 rgb)
+{
+    for (int y = area.y; y < area.y + area.h; y++)
+        for (int x = area.x; x < area.x + area.w; x++)
+            if (SurfacePixel(screen, x, y) == rgb) return true;
+    (void)test;
+    return false;
+}
+
+}  // namespace
+
+TEST_F(ControllerTest, TheFirstTrackHeardIsTwoAndTracksFollowInALoop)
+{
+    Frame();
+    EXPECT_EQ(dziesmasNr, 2);
+    EXPECT_TRUE(Mix_PlayingMusic());
+    EXPECT_EQ(Mix_VolumeMusic(-1), 64);
+    Frame(3);
+    EXPECT_EQ(dziesmasNr, 2);
+
+    dziesmasNr = 10;
+    Mix_HaltMusic();  // the track ends
+    Frame();
+    EXPECT_EQ(dziesmasNr, 1);
+
+    // Paused counts as playing: no advance.
+    Mix_PauseMusic();
+    Frame(3);
+    EXPECT_EQ(dziesmasNr, 1);
+    Mix_ResumeMusic();
+}
+
+TEST_F(ControllerTest, PanelOpensAndClosesAtItsSpeedAndMIsIgnoredWhileClosing)
+{
+    UsePicture(PIC_MUSIC_PANEL, 0x8000FF);
+    Frame();  // after set-up's jump in time, an ordinary frame time
+    FrameWith(SDLK_m);
+    EXPECT_TRUE(PlejierisB);
+    int frames = 1;
+    int last = playx;
+    while (play == PANEL_OPENING && frames < 200) {
+        Frame();
+        EXPECT_GT(playx, last);
+        EXPECT_LE(playx - last, 15);  // 450 px/s over 30 ms, truncated
+        last = playx;
+        frames++;
+    }
+    EXPECT_EQ(playx, 0);
+    EXPECT_GT(frames, 818 / 15);
+    EXPECT_EQ(Pixel(10, 300), 0x8000FFu);
+
+    FrameWith(SDLK_m);
+    EXPECT_EQ(play, PANEL_CLOSING);
+    FrameWith(SDLK_m);  // does nothing while closing
+    EXPECT_EQ(play, PANEL_CLOSING);
+    EXPECT_TRUE(FramesUntil([] { return !PlejierisB; }, 200));
+    EXPECT_EQ(play, PANEL_OPENING);
+    EXPECT_EQ(playx, PANEL_HIDDEN_X);
+
+    FrameWith(SDLK_m);
+    EXPECT_TRUE(PlejierisB);
+}
+
+TEST_F(ControllerTest, OnTheNoticesThePanelStandsStillButMStillActs)
+{
+    OpenPanel();
+    process = STATE_HUNGER;
+    HoldNeeds();
+    FrameWith(SDLK_m);
+    EXPECT_EQ(play, PANEL_CLOSING);
+    Frame(5);
+    EXPECT_EQ(playx, 0);
+    EXPECT_EQ(play, PANEL_CLOSING);
+}
+
+TEST_F(ControllerTest, PanelKeysPickTracksWithWrapAndYPauses)
+{
+    Frame();
+    Frame();
+    OpenPanel();
+    struct Case {
+        int from;
+        SDLKey key;
+        int to;
+    };
+    const Case cases[] = {{10, SDLK_u, 1}, {1, SDLK_t, 10}, {4, SDLK_u, 5}, {4, SDLK_t, 3}};
+    for (const Case& c : cases) {
+        dziesmasNr = c.from;
+        FrameWith(c.key);
+        EXPECT_EQ(dziesmasNr, c.to) << c.from;
+        EXPECT_TRUE(Mix_PlayingMusic());
+        EXPECT_EQ(Keys[c.key], 0);
+    }
+
+    const int track = dziesmasNr;
+    FrameWith(SDLK_y);
+    EXPECT_TRUE(Mix_PausedMusic());
+    Frame(3);
+    EXPECT_EQ(dziesmasNr, track);
+    FrameWith(SDLK_y);
+    EXPECT_FALSE(Mix_PausedMusic());
+    EXPECT_EQ(dziesmasNr, track);
+}
+
+TEST_F(ControllerTest, ScoreIsYellowOrRedAndHiddenOffTheWorldAndOnIntros)
+{
+    const SDL_Rect scoreArea = {Scoreloc.x, Scoreloc.y, 80, static_cast<Uint16>(768 - Scoreloc.y)};
+    const Uint32 yellow = 0xFFFF00, red = 0xFF0A00;
+    ClearPictures();
+    Score.SetScore(12);
+    HoldNeeds();
+    Frame();
+    EXPECT_TRUE(AnyPixel(*this, screen, scoreArea, yellow));
+    Score.SetScore(-12);
+    Frame();
+    EXPECT_TRUE(AnyPixel(*this, screen, scoreArea, red));
+    EXPECT_FALSE(AnyPixel(*this, screen, scoreArea, yellow));
+
+    // Not on the map (nor the info screen and notices), and not while a
+    // mini-game's intro is up.
+    UsePicture(PIC_MAP, 0x000000);
+    UsePicture(PIC_WALLBALL_INTRO, 0x000000);
+    for (const int state : {STATE_MAP, STATE_WALLBALL}) {
+        process = state;
+        HoldNeeds();
+        Frame();
+        EXPECT_FALSE(AnyPixel(*this, screen, scoreArea, red)) << state;
+    }
+    EXPECT_FALSE(DrawTextB);
+}
+
+TEST_F(ControllerTest, MapInfoAndNoticeKeys)
+{
+    struct Case {
+        int state;
+        SDLKey key;
+        int after;
+        bool restarts;
+    };
+    const Case cases[] = {
+        {STATE_WORLD, SDLK_k, STATE_MAP, false},  {STATE_MAP, SDLK_k, STATE_WORLD, false},
+        {STATE_MAP, SDLK_RETURN, STATE_MAP, false}, {STATE_WORLD, SDLK_i, STATE_INFO, false},
+        {STATE_INFO, SDLK_i, STATE_WORLD, false}, {STATE_INFO, SDLK_RETURN, STATE_WORLD, false},
+        {STATE_HUNGER, SDLK_RETURN, STATE_WORLD, true}, {STATE_TIME_UP, SDLK_RETURN, STATE_WORLD, true},
+        {STATE_HUNGER, SDLK_k, STATE_HUNGER, false},
+    };
+    for (const Case& c : cases) {
+        process = c.state;
+        Manta[0].taken = 1;
+        HoldNeeds();
+        FrameWith(c.key);
+        EXPECT_EQ(process, c.after) << c.state << " " << c.key;
+        EXPECT_EQ(Manta[0].taken, c.restarts ? 0 : 1) << c.state << " " << c.key;
+    }
+    LVL1.KarteSet(0);
+    EXPECT_EQ(process, STATE_HUNGER);
+    LVL1.KarteSet(1);
+    EXPECT_EQ(process, STATE_MAP);
+}
+
+TEST_F(ControllerTest, F3SwitchesTheDeveloperOverlay)
+{
+    ClearPictures();
+    HoldNeeds();
+    Frame();
+    EXPECT_FALSE(LVL1.DevOverlayOn());
+    FrameWith(SDLK_F3);
+    EXPECT_TRUE(LVL1.DevOverlayOn());
+    Frame();
+    // The player's circle, blue, radius 40 about the sprite's centre.
+    EXPECT_EQ(Pixel(522 + 40, 424), 0x0000FFu);
+    FrameWith(SDLK_F3);
+    EXPECT_FALSE(LVL1.DevOverlayOn());
+}
+
+TEST(CachedText, RendersOnlyWhenTheTextChanges)
+{
+    ASSERT_EQ(TTF_Init(), 0);
+    TTF_Font* font = TTF_OpenFont(VIPRATS_DATA_DIR "/font.ttf", 18);
+    ASSERT_NE(font, nullptr);
+    CachedText text;
+    text.Set(font, "00012 ", dzelt);
+    SDL_Surface* first = text.Surface();
+    ASSERT_NE(first, nullptr);
+    text.Set(font, "00012 ", dzelt);
+    EXPECT_EQ(text.Surface(), first);
+    text.Set(font, "00012 ", sark);
+    EXPECT_NE(text.Surface(), nullptr);
+    text.Set(font, "", sark);
+    EXPECT_EQ(text.Surface(), nullptr);
+    text.Free();
+    TTF_CloseFont(font);
+    TTF_Quit();
+}
