@@ -122,6 +122,7 @@ TEST_F(Level2Test, LinesAreRenderedOncePerIndexAndAgainForAnother)
     Frame();
     SDL_Surface* first = LVL2.Dialogs().latvianLine;
     ASSERT_NE(first, nullptr);
+    const int firstWidth = first->w;  // the surface itself goes with the next index
     Frame(2);
     EXPECT_EQ(LVL2.Dialogs().latvianLine, first) << "not rendered every frame";
 
@@ -130,7 +131,7 @@ TEST_F(Level2Test, LinesAreRenderedOncePerIndexAndAgainForAnother)
     OpenBox(0);  // its flag is still set, but the surfaces hold dialog 2's lines
     Frame();
     EXPECT_STREQ(DialogTextL, LEVEL2_DIALOGS[0].latvian);
-    EXPECT_EQ(LVL2.Dialogs().latvianLine->w, first->w);
+    EXPECT_EQ(LVL2.Dialogs().latvianLine->w, firstWidth);
 }
 
 TEST_F(Level2Test, TheWaterDialogShowsItsEnglishLineFirst)
