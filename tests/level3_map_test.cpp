@@ -15,6 +15,7 @@
 #include "shell/clock.h"
 #include "shell/keys.h"
 #include "shell/log.h"
+#include "tests/map_walk.h"
 #include "world/movement.h"
 
 namespace {
@@ -56,54 +57,19 @@ protected:
         LoadLvl3Col();
         SetLogSink(nullptr);
         ASSERT_TRUE(log.empty()) << "the map file is missing or short: " << log;
-        reachable = Walk();
+        walk = new MapWalk(LEVEL3.walk, LEVEL3.walls, 120, START_X, START_Y, STEP, START_I, START_J, GRID_W, GRID_H);
+        walk->Walk();
         SetClockSource(nullptr);
     }
 
-    // Breadth-first over the grid, each edge one real movement step with a
-    // frame time that moves exactly one cell.
-    static std::vector<unsigned char> Walk()
-    {
-        std::vector<unsigned char> seen(GRID_W * GRID_H, 0);
-        WorldState world = {};
-        world.player.speed = 120;
-        world.player.frameInterval = 80;
-        world.frameTime = STEP / 120;
-        world.circle.r = LEVEL3.walk.circleRadius;
-        const SDLKey arrows[4] = {SDLK_DOWN, SDLK_UP, SDLK_LEFT, SDLK_RIGHT};
-
-        std::queue<Cell> queue;
-        seen[START_J * GRID_W + START_I] = 1;
-        queue.push({START_I, START_J});
-        while (!queue.empty()) {
-            const Cell cell = queue.front();
-            queue.pop();
-            for (const SDLKey arrow : arrows) {
-                for (unsigned char& key : Keys) key = 0;
-                Keys[arrow] = 1;
-                world.offsetX = cell.X() - LEVEL3.walk.circleX;
-                world.offsetY = cell.Y() - LEVEL3.walk.circleY;
-                MovePlayer(LEVEL3.walk, LEVEL3.walls, world);
-                const Cell next = {
-                    static_cast<int>(std::lround((world.offsetX + LEVEL3.walk.circleX - GRID_LEFT) / STEP)),
-                    static_cast<int>(std::lround((world.offsetY + LEVEL3.walk.circleY - GRID_TOP) / STEP))};
-                if (next.i < 0 || next.j < 0 || next.i >= GRID_W || next.j >= GRID_H) continue;
-                unsigned char& mark = seen[next.j * GRID_W + next.i];
-                if (mark) continue;
-                mark = 1;
-                queue.push(next);
-            }
-        }
-        for (unsigned char& key : Keys) key = 0;
-        return seen;
-    }
+    static void TearDownTestSuite() { delete walk; }
 
     static bool ReachesSpot(int spot)
     {
         const float x = TOWN_SPOTS[spot].x + SPOT_REACH_X, y = TOWN_SPOTS[spot].y + TOWN_SPOTS[spot].reachDy;
         for (int j = 0; j < GRID_H; j++)
             for (int i = 0; i < GRID_W; i++) {
-                if (!reachable[j * GRID_W + i]) continue;
+                if (!walk->Reached(i, j)) continue;
                 const Cell cell = {i, j};
                 const long double dx = cell.X() + REACH_DX - x, dy = cell.Y() + REACH_DY - y;
                 if (dx * dx + dy * dy < SPOT_REACH_SQUARED) return true;
@@ -111,10 +77,10 @@ protected:
         return false;
     }
 
-    static std::vector<unsigned char> reachable;
+    static MapWalk* walk;
 };
 
-std::vector<unsigned char> TownMap::reachable;
+MapWalk* TownMap::walk = nullptr;
 
 }  // namespace
 
@@ -122,7 +88,8 @@ TEST_F(TownMap, EverySpotIsReachedFromTheStart)
 {
     EXPECT_TRUE(IsFree(LEVEL3.walls, Circle{START_X, START_Y, LEVEL3.walk.circleRadius}));
     int cells = 0;
-    for (unsigned char seen : reachable) cells += seen;
+    for (int j = 0; j < GRID_H; j++)
+        for (int i = 0; i < GRID_W; i++) cells += walk->Reached(i, j);
     EXPECT_GT(cells, 100000) << "the walk covers the town's streets, not a pocket";
     for (int spot = 0; spot < MISSION_SPOTS3; spot++) EXPECT_TRUE(ReachesSpot(spot)) << "spot " << spot;
 }
@@ -131,7 +98,7 @@ TEST_F(TownMap, NoWayOutOfTheTown)
 {
     for (int j = 0; j < GRID_H; j++)
         for (int i = 0; i < GRID_W; i++)
-            if (reachable[j * GRID_W + i]) {
+            if (walk->Reached(i, j)) {
                 ASSERT_TRUE(InTown({i, j})) << "reachable at " << i << "," << j;
             }
 
