@@ -29,7 +29,7 @@ CLvl2::CLvl2()
 void CLvl2::Load(SDL_Surface*)
 {
     LogPrintf("%s", values.log.loading);
-    assets.Load(values.assets);
+    LoadAssets();
     LoadLvl2Col();
     LogPrintf("%s", values.log.loaded);
 }

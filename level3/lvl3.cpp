@@ -121,8 +121,7 @@ CLvl3::CLvl3()
 void CLvl3::Load(SDL_Surface*)
 {
     LogPrintf("%s", values.log.loading);
-    // The pictures, sounds, fonts and tracks only: the walls are read once, here.
-    assets.Load(values.assets);
+    LoadAssets();
     LoadLvl3Col();
     LogPrintf("%s", values.log.loaded);
 }

@@ -361,11 +361,7 @@ void COverworld::DrawDevOverlay(SDL_Surface* screen, const char* const lines[3])
 
 // --- life cycle -----------------------------------------------------------
 
-void COverworld::LoadAssets()
-{
-    assets.Load(values.assets);
-    LoadCollisionFile(values.walls);
-}
+void COverworld::LoadAssets() { assets.Load(values.assets); }
 
 void COverworld::FreeAssets()
 {

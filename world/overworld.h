@@ -34,7 +34,7 @@ protected:
     // The level clock comes before the needs; only level 1 has one.
     virtual void TickClock() {}
 
-    // Pictures, fonts, sounds and tracks, then the collision file.
+    // Pictures, fonts, sounds and tracks; the level reads its walls itself.
     void LoadAssets();
     // Releases everything LoadAssets loaded and the framework's texts.
     void FreeAssets();
