@@ -4,6 +4,39 @@
 
 #include "shell/log.h"
 
+#include <unordered_set>
+
+namespace {
+
+LiveAssets live = {};
+std::unordered_set<SDL_Surface*> liveSurfaces;
+
+long SurfaceBytes(const SDL_Surface* surface)
+{
+    return static_cast<long>(surface->pitch) * surface->h;
+}
+
+SDL_Surface* Track(SDL_Surface* surface)
+{
+    if (surface && liveSurfaces.insert(surface).second) {
+        live.surfaces++;
+        live.pictureBytes += SurfaceBytes(surface);
+    }
+    return surface;
+}
+
+void Untrack(SDL_Surface* surface)
+{
+    if (liveSurfaces.erase(surface)) {
+        live.surfaces--;
+        live.pictureBytes -= SurfaceBytes(surface);
+    }
+}
+
+}  // namespace
+
+LiveAssets CountLiveAssets() { return live; }
+
 void CScene::zimetBildi(SDL_Surface* source, SDL_Surface* target, int srcX, int srcY, int dstX,
                         int dstY, int w, int h, int alpha)
 {
@@ -22,17 +55,20 @@ void CScene::zimetBildi(SDL_Surface* source, SDL_Surface* target, int srcX, int 
 SDL_Surface* LoadPicture(const char* path)
 {
     SDL_Surface* loaded = IMG_Load(path);
-    if (!loaded || !SDL_GetVideoSurface()) return loaded;
+    if (!loaded || !SDL_GetVideoSurface()) return Track(loaded);
     SDL_Surface* converted =
         loaded->format->Amask ? SDL_DisplayFormatAlpha(loaded) : SDL_DisplayFormat(loaded);
-    if (!converted) return loaded;
+    if (!converted) return Track(loaded);
     SDL_FreeSurface(loaded);
-    return converted;
+    return Track(converted);
 }
 
 void FreeSurface(SDL_Surface*& surface)
 {
-    if (surface) SDL_FreeSurface(surface);
+    if (surface) {
+        Untrack(surface);
+        SDL_FreeSurface(surface);
+    }
     surface = nullptr;
 }
 
@@ -46,6 +82,7 @@ void RenderText(SDL_Surface*& slot, TTF_Font* font, const char* text, SDL_Color 
     case TextStyle::Solid: slot = TTF_RenderText_Solid(font, text, colour); break;
     case TextStyle::Utf8Solid: slot = TTF_RenderUTF8_Solid(font, text, colour); break;
     }
+    Track(slot);
 }
 
 void DrawTextSurface(SDL_Surface* text, SDL_Surface* target, const SDL_Rect& loc)
@@ -65,11 +102,19 @@ void DrawFullScreen(SDL_Surface* picture, SDL_Surface* target, int alpha)
     CScene::zimetBildi(picture, target, 0, 0, 0, 0, 1024, 768, alpha);
 }
 
-TTF_Font* OpenGameFont(int points) { return TTF_OpenFont("font.ttf", points); }
+TTF_Font* OpenGameFont(int points)
+{
+    TTF_Font* font = TTF_OpenFont("font.ttf", points);
+    if (font) live.fonts++;
+    return font;
+}
 
 void CloseFont(TTF_Font*& font)
 {
-    if (font) TTF_CloseFont(font);
+    if (font) {
+        live.fonts--;
+        TTF_CloseFont(font);
+    }
     font = nullptr;
 }
 
@@ -77,6 +122,7 @@ Mix_Chunk* LoadSound(const char* path)
 {
     Mix_Chunk* chunk = Mix_LoadWAV(path);
     if (!chunk) LogPrintf("Mix_LoadWAV: %s\n", Mix_GetError());
+    else live.chunks++;
     return chunk;
 }
 
@@ -84,18 +130,25 @@ Mix_Music* LoadMusic(const char* path, const char* name)
 {
     Mix_Music* music = Mix_LoadMUS(path);
     if (!music) LogPrintf("Mix_LoadMUS(\"%s\"): %s\n", name, Mix_GetError());
+    else live.music++;
     return music;
 }
 
 void FreeSound(Mix_Chunk*& chunk)
 {
-    if (chunk) Mix_FreeChunk(chunk);
+    if (chunk) {
+        live.chunks--;
+        Mix_FreeChunk(chunk);
+    }
     chunk = nullptr;
 }
 
 void FreeMusic(Mix_Music*& music)
 {
-    if (music) Mix_FreeMusic(music);
+    if (music) {
+        live.music--;
+        Mix_FreeMusic(music);
+    }
     music = nullptr;
 }
 

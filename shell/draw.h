@@ -44,4 +44,16 @@ void FreeMusic(Mix_Music*& music);
 void PlaySound(int channel, Mix_Chunk* chunk);
 void PlayMusicLooping(Mix_Music* music);
 
+// What is loaded or rendered now, counted where assets are made and released:
+// the soak test proves a scene cycle leaves nothing behind and the benchmark
+// sets peak memory against the decoded pictures.
+struct LiveAssets {
+    int surfaces;       // pictures and rendered texts
+    int chunks;
+    int music;
+    int fonts;
+    long pictureBytes;  // decoded pixels of the live surfaces
+};
+LiveAssets CountLiveAssets();
+
 #endif
