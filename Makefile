@@ -7,7 +7,7 @@ PACKAGES   := cmake g++ make pkg-config libsdl1.2-dev libsdl-image1.2-dev libsdl
               vorbis-tools fonts-dejavu-core
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all play test test-asan deps build clean windows-deps windows windows-test
+.PHONY: all play test test-asan deps build clean playthrough-expectations windows-deps windows windows-test
 
 all: build
 
@@ -36,6 +36,12 @@ test-asan: deps
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j$(JOBS)
+
+# Plays the whole game once more and writes its key recording and the
+# expectations the replay test checks into tests/playthrough/.
+playthrough-expectations: build
+	cd $(BUILD) && VIPRATS_RECORD_PLAYTHROUGH=$(CURDIR)/tests/playthrough SDL_VIDEODRIVER=dummy \
+	  SDL_AUDIODRIVER=dummy ./viprats_tests --gtest_filter=Playthrough.WholeGameThroughItsKeys
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
