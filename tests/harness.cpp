@@ -90,6 +90,22 @@ void GameTest::SkipToMenu()
     Frame();
 }
 
+void GameTest::OpenCheatScreen()
+{
+    Press(SDLK_LSHIFT);
+    Press(SDLK_c);
+    Frame();
+    Release(SDLK_LSHIFT);
+    Release(SDLK_c);
+}
+
+void GameTest::CheatTo(const char* code)
+{
+    OpenCheatScreen();
+    for (const char* digit = code; *digit; digit++) Tap(static_cast<SDLKey>(*digit));
+    Tap(SDLK_RETURN);
+}
+
 void GameTest::PassLoadingScreen()
 {
     const int loading = kas_notiek;

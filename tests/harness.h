@@ -48,6 +48,10 @@ protected:
 
     // The intro skipped with Space until the menu shows.
     void SkipToMenu();
+    // Left Shift + c on the menu opens the cheat screen.
+    void OpenCheatScreen();
+    // The cheat screen opened, the digits typed, Enter.
+    void CheatTo(const char* code);
     // Through the current loading screen into its level, as a player would.
     void PassLoadingScreen();
     // Pixel of the screen surface as 0xRRGGBB.

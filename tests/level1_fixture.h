@@ -1,17 +1,11 @@
 #ifndef VIPRATS_TESTS_LEVEL1_FIXTURE_H
 #define VIPRATS_TESTS_LEVEL1_FIXTURE_H
 
-// Level 1 loaded, set up and made the current scene, as its loading screen
-// leaves it; the tests then drive it frame by frame through the real loop.
+// Level 1 loaded, set up and made the current scene (see world_fixture.h).
 
 #include "level1/lvl1.h"
 #include "level1/lvl1_content.h"
-#include "shell/game.h"
-#include "shell/keys.h"
-#include "shell/score.h"
-#include "tests/harness.h"
 #include "tests/world_fixture.h"
-#include "world/ticks.h"
 
 class Level1Test : public WorldLevelTest<CLvl1, LVL1, STATE_LEVEL1, LVL1_PICTURES> {
 protected:
@@ -31,6 +25,16 @@ protected:
     }
     // Food, toilet and the clock do not tick for the next second.
     static void HoldNeeds() { food_laiks = kaka_laiks = Laiks_ieprieksh = NowTicks(); }
+    // One frame whose steps move by `frameTime` seconds (0: frozen, for
+    // exact positions), needs held, with the key down if one is given.
+    void FrameOf(float frameTime, SDLKey key = SDLK_UNKNOWN)
+    {
+        HoldNeeds();
+        Timelvl1 = frameTime;
+        if (key != SDLK_UNKNOWN) Keys[key] = 1;
+        Frame();
+        if (key != SDLK_UNKNOWN) Keys[key] = 0;
+    }
 };
 
 #endif

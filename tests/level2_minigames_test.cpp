@@ -1,45 +1,24 @@
 // The egg yard, the berry bush and the well, each driven through the real
 // loop from the world's scene state.
 
-#include <cstdlib>
-
 #include "tests/level2_fixture.h"
-
-namespace {
-
-struct Point {
-    float x, y;
-};
-
-Point Kept(float x, float y)
-{
-    KeepInYard(x, y);
-    return {x, y};
-}
-
-}  // namespace
 
 TEST(Level2YardRules, ClampsAndFenceRulesRunInOrder)
 {
-    struct Case {
-        Point from, to;
+    const struct {
+        float x, y, keptX, keptY;
     } cases[] = {
-        {{0, 0}, {50, 110}},
-        {{2000, 2000}, {913, 632}},
-        {{100, 280}, {100, 275}},  // rule 1; rule 3 is strict on 275
-        {{100, 330}, {100, 336}},  // rule 2
-        {{100, 300}, {192, 300}},  // rule 3
-        {{400, 230}, {380, 230}},  // rule 6
-        {{730, 300}, {720, 300}},  // rule 20
-        {{770, 300}, {780, 300}},  // rule 21
-        {{690, 520}, {690, 508}},  // rule 16 before rule 18
-        {{60, 276}, {60, 275}},
-        {{300, 300}, {300, 300}},  // open ground
+        {0, 0, 50, 110},     // the clamps
+        {100, 280, 100, 275},  // rule 1; rule 3 is strict on 275
+        {100, 300, 192, 300},  // rule 3
+        {690, 520, 690, 508},  // rule 16 before rule 18
+        {300, 300, 300, 300},  // open ground
     };
-    for (const Case& c : cases) {
-        const Point got = Kept(c.from.x, c.from.y);
-        EXPECT_EQ(got.x, c.to.x) << c.from.x << "," << c.from.y;
-        EXPECT_EQ(got.y, c.to.y) << c.from.x << "," << c.from.y;
+    for (const auto& c : cases) {
+        float x = c.x, y = c.y;
+        KeepInYard(x, y);
+        EXPECT_EQ(x, c.keptX) << c.x << "," << c.y;
+        EXPECT_EQ(y, c.keptY) << c.x << "," << c.y;
     }
 }
 
@@ -131,23 +110,13 @@ TEST_F(Level2Yard, QuitLeavesQDownAndTheFrameStillRuns)
     EXPECT_TRUE(olas_iet) << "set up again later in the same frame";
 }
 
-TEST_F(Level2Test, BerriesAreDealtInTheirRangesAndCaughtOnlyInTheMouthBand)
+TEST_F(Level2Test, BerriesAreCaughtOnlyInTheMouthBand)
 {
     Frame(2);
-    for (int deal = 0; deal < 20; deal++) {
-        process2 = STATE2_BERRIES;
-        ogas_iet = 0;
-        FrameWith(SDLK_RETURN);
-        ASSERT_EQ(ogas_iet, 1);
-        EXPECT_FALSE(showScore);
-        for (const Spot& berry : oga) {
-            EXPECT_GE(berry.x, 81);
-            EXPECT_LE(berry.x, 934);
-            EXPECT_GE(berry.y, -2499);
-            EXPECT_LE(berry.y, 0);
-            EXPECT_TRUE(berry.active);
-        }
-    }
+    process2 = STATE2_BERRIES;
+    FrameWith(SDLK_RETURN);
+    ASSERT_EQ(ogas_iet, 1);
+    EXPECT_FALSE(showScore);
     FrameWith(SDLK_b);
     EXPECT_EQ(detonat, 1);
     Frame(20);

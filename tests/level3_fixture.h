@@ -1,17 +1,11 @@
 #ifndef VIPRATS_TESTS_LEVEL3_FIXTURE_H
 #define VIPRATS_TESTS_LEVEL3_FIXTURE_H
 
-// Level 3 loaded, set up and made the current scene, as its loading screen
-// leaves it; the tests then drive it frame by frame through the real loop.
+// Level 3 loaded, set up and made the current scene (see world_fixture.h).
 
 #include "level3/lvl3.h"
 #include "level3/lvl3_content.h"
-#include "shell/game.h"
-#include "shell/keys.h"
-#include "shell/score.h"
-#include "tests/harness.h"
 #include "tests/world_fixture.h"
-#include "world/ticks.h"
 
 class Level3Test : public WorldLevelTest<CLvl3, LVL3, STATE_LEVEL3, LVL3_PICTURES> {
 protected:

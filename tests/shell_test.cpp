@@ -1,3 +1,6 @@
+// The shell: the key table, the score slots, the frame timer and pacing,
+// drawing, and screenshots.
+
 #include <SDL_ttf.h>
 
 #include <sys/stat.h>
@@ -23,39 +26,27 @@ TEST(Keys, SymbolsOutsideTheTableAreIgnored)
     SetKey(SDLK_F8, 0);
 }
 
-TEST(Score, LevelSlotsOutsideTheRangeMeanTheTotal)
+TEST(Score, LevelSlotsOutsideTheRangeMeanTheTotalAndResetKeepsTheSlots)
 {
     CScore score{};
-    score.SetScore(5);
     score.SetScore(11, 0);
     score.SetScore(66, 6);
-    EXPECT_EQ(score.GetScore(), 5);
+    score.SetScore(9, 7);
+    score.AddScore(-10);
+    EXPECT_EQ(score.GetScore(), -1);
+    EXPECT_EQ(score.GetScore(-1), -1);
+    score.SetScore(8, -3);
+    EXPECT_EQ(score.GetScore(7), 8);
     EXPECT_EQ(score.GetScore(0), 11);
     EXPECT_EQ(score.GetScore(6), 66);
-    EXPECT_EQ(score.GetScore(7), 5);
-    EXPECT_EQ(score.GetScore(-1), 5);
-    score.SetScore(9, 7);
-    EXPECT_EQ(score.GetScore(), 9);
-    score.SetScore(8, -3);
-    EXPECT_EQ(score.GetScore(), 8);
-    EXPECT_EQ(score.GetScore(0), 11);
-}
-
-TEST(Score, AddGoesBelowZeroAndResetKeepsTheSlots)
-{
-    CScore score{};
-    score.SetScore(30, 1);
-    score.AddScore(4);
-    score.AddScore(-10);
-    EXPECT_EQ(score.GetScore(), -6);
     score.Reset();
     EXPECT_EQ(score.GetScore(), 0);
-    EXPECT_EQ(score.GetScore(1), 30);
+    EXPECT_EQ(score.GetScore(6), 66);
 }
 
 class TimerTest : public GameTest {};
 
-TEST_F(TimerTest, MeasuresFramesAndCountsFpsOnlyAfterAFullSecond)
+TEST_F(TimerTest, MeasuresFramesCountsFpsAfterAFullSecondAndPacesButNeverAfterASlowFrame)
 {
     Frame(30);  // 30 frames of 30 ms: 900 ms
     EXPECT_EQ(Timer.GetFps(), 0);
@@ -66,11 +57,7 @@ TEST_F(TimerTest, MeasuresFramesAndCountsFpsOnlyAfterAFullSecond)
     Advance(5000);
     Frame();
     EXPECT_NEAR(Timer.GetLastFrameTime(), 5.030f, 1e-4);
-}
 
-TEST_F(TimerTest, PacingSleepsInTenMillisecondStepsButNeverAfterASlowFrame)
-{
-    Frame();
     const Uint32 start = Now();
     Frame();
     EXPECT_EQ(Now() - start, 30u);
@@ -116,7 +103,7 @@ protected:
     SDL_Surface* source = nullptr;
 };
 
-TEST_F(DrawTest, AlphaIsTakenModulo256)
+TEST_F(DrawTest, AlphaIsTakenModulo256AndTheSourceRectangleIsClippedToThePicture)
 {
     EXPECT_EQ(DrawnOnBlack(255), 0xFFFFFFu);
     EXPECT_EQ(DrawnOnBlack(-1), 0xFFFFFFu);
@@ -124,10 +111,7 @@ TEST_F(DrawTest, AlphaIsTakenModulo256)
     EXPECT_NEAR(static_cast<int>(DrawnOnBlack(210) & 0xFF), 210, 2);
     EXPECT_EQ(DrawnOnBlack(256), 0x000000u);
     EXPECT_EQ(DrawnOnBlack(256 + 255), 0xFFFFFFu);
-}
 
-TEST_F(DrawTest, ClipsTheSourceRectangleToThePicture)
-{
     FillScreen(screen, 0, 0, 0);
     // Half of this rectangle lies past the picture's right edge.
     CScene::zimetBildi(source, screen, 32, 0, 100, 100, 64, 10, -1);

@@ -9,7 +9,6 @@
 #include <string>
 
 #include "frontend/load.h"
-#include "shell/colors.h"
 #include "shell/draw.h"
 #include "shell/game.h"
 #include "shell/keys.h"
@@ -29,29 +28,6 @@ T ThisBuild(T linuxValue, T windowsValue)
     return WINDOWS_BUILD ? windowsValue : linuxValue;
 }
 
-struct TextPosition {
-    const char* name;
-    const SDL_Rect& at;
-    Sint16 x, linuxY, windowsY;
-};
-
-// Only these texts sit higher on Windows; every other position is shared.
-const TextPosition MOVED_POSITIONS[] = {
-    {"LaiksLoc", LaiksLoc, 35, 27, 23},           {"VardsLoc", VardsLoc, 460, 316, 311},
-    {"ScoreLoc", ScoreLoc, 668, 707, 703},        {"Scoreloc", Scoreloc, 666, 745, 742},
-    {"Laiksloc1", Laiksloc1, 41, 43, 40},         {"pret_sk_loc", pret_sk_loc, 915, 47, 44},
-    {"manta_sk_loc", manta_sk_loc, 880, 676, 673}, {"Olasloc1", Olasloc1, 830, 39, 36},
-    {"malka_sk_loc", malka_sk_loc, 880, 677, 673}, {"Score3loc", Score3loc, 666, 745, 742},
-    {"med_info_loc", med_info_loc, 923, 677, 673},
-};
-
-const TextPosition SHARED_POSITIONS[] = {
-    {"cheatloc", cheatloc, 370, 220, 220},     {"InfoLoc", InfoLoc, 0, 108, 108},
-    {"InfoLoc3", InfoLoc3, 0, 144, 144},       {"Score2loc", Score2loc, 945, 742, 742},
-    {"Dialogloc2", Dialogloc2, 80, 620, 620},  {"DialogLoc3", DialogLoc3, 10, 580, 580},
-    {"Info3Loc2", Info3Loc2, 0, 126, 126},
-};
-
 const char* const LINUX_VERSION_SCREEN = "load_screen/LINUXversija.jpg";
 const char* const WINDOWS_VERSION_SCREEN = "load_screen/WINversija.jpg";
 // Level 2's and 3's title and ready pictures: upper case on Linux, lower case on Windows.
@@ -68,10 +44,7 @@ int Distance(Uint32 a, Uint32 b)
     return sum;
 }
 
-Uint32 PixelOrBlack(SDL_Surface* picture, int x, int y)
-{
-    return picture ? SurfacePixel(picture, x, y) : 0;
-}
+Uint32 PixelOrBlack(SDL_Surface* picture, int x, int y) { return picture ? SurfacePixel(picture, x, y) : 0; }
 
 // Whether the screen shows `expected` rather than `other` (nullptr: black),
 // judged at the spot where the two pictures differ most.
@@ -98,20 +71,6 @@ std::atomic<int> mixedBytes{0};
 void RecordMixedBlock(void*, Uint8*, int length) { mixedBytes = length; }
 
 }  // namespace
-
-TEST(BuildDifferences, EachBuildDrawsItsTextsAtItsOwnPositions)
-{
-    for (const TextPosition& position : MOVED_POSITIONS) {
-        EXPECT_EQ(position.at.x, position.x) << position.name;
-        EXPECT_EQ(position.at.y, ThisBuild(position.linuxY, position.windowsY)) << position.name;
-        EXPECT_GE(position.linuxY - position.windowsY, 3) << position.name;
-        EXPECT_LE(position.linuxY - position.windowsY, 5) << position.name;
-    }
-    for (const TextPosition& position : SHARED_POSITIONS) {
-        EXPECT_EQ(position.at.x, position.x) << position.name;
-        EXPECT_EQ(position.at.y, position.linuxY) << position.name;
-    }
-}
 
 class BuildDifferencesGame : public GameTest {};
 

@@ -7,7 +7,9 @@
 
 #include "shell/game.h"
 #include "shell/keys.h"
+#include "shell/score.h"
 #include "tests/harness.h"
+#include "world/ticks.h"
 
 template <typename Level, Level& level, int playState, int pictureCount>
 class WorldLevelTest : public GameTest {

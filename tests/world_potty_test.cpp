@@ -15,41 +15,10 @@ protected:
         if (HasFatalFailure()) return;
         Frame();  // an ordinary frame time after set-up's jump
         process = STATE_POTTY;
-        Score.SetScore(50);
-        player.toilet = 40;
-    }
-    // The frame's steps use the frame time of the frame before.
-    void PottyFrame(SDLKey key = SDLK_UNKNOWN)
-    {
-        HoldNeeds();
-        Timelvl1 = 0.03f;
-        if (key != SDLK_UNKNOWN) Keys[key] = 1;
-        Frame();
-        if (key != SDLK_UNKNOWN) Keys[key] = 0;
-    }
-    // A visit under way, with the target centred on the point (219, 309)
-    // or well off it.
-    static void Visit(float marker, bool onTarget)
-    {
-        pods_iet = true;
-        shitx = marker;
-        targetx = onTarget ? 219 - 55 : 600;
-        targety = onTarget ? 309 - 51 : 100;
     }
 };
 
 }  // namespace
-
-TEST_F(PottyTest, AVisitStartsFresh)
-{
-    shitx = 100;
-    PottyFrame();
-    EXPECT_TRUE(pods_iet);
-    EXPECT_EQ(process, STATE_POTTY);
-    EXPECT_NEAR(shitx, 489, 0.61);
-    EXPECT_FLOAT_EQ(kx, 205);
-    EXPECT_FLOAT_EQ(ky, 330);
-}
 
 TEST_F(PottyTest, WinLossAndQuit)
 {
@@ -73,8 +42,12 @@ TEST_F(PottyTest, WinLossAndQuit)
         process = STATE_POTTY;
         Score.SetScore(50);
         player.toilet = 40;
-        Visit(c.marker, c.onTarget);
-        PottyFrame(c.key);
+        // A visit under way, the target centred on the point (219, 309) or well off it.
+        pods_iet = true;
+        shitx = c.marker;
+        targetx = c.onTarget ? 219 - 55 : 600;
+        targety = c.onTarget ? 309 - 51 : 100;
+        FrameOf(0.03f, c.key);
         EXPECT_EQ(player.toilet, c.toilet);
         EXPECT_EQ(Score.GetScore(), c.score);
         EXPECT_EQ(process, c.stays ? STATE_POTTY : STATE_WORLD);
@@ -82,11 +55,16 @@ TEST_F(PottyTest, WinLossAndQuit)
     }
 }
 
-TEST_F(PottyTest, TheTargetWobblesAboutTheSteeredBase)
+TEST_F(PottyTest, AVisitStartsFreshAndTheTargetWobblesAboutTheSteeredBase)
 {
-    PottyFrame();
+    shitx = 100;
+    FrameOf(0.03f);
+    EXPECT_TRUE(pods_iet);
+    EXPECT_NEAR(shitx, 489, 0.61);
+    EXPECT_FLOAT_EQ(kx, 205);
+    EXPECT_FLOAT_EQ(ky, 330);
     for (int frame = 0; frame < 300; frame++) {
-        PottyFrame(frame % 40 < 20 ? SDLK_RIGHT : SDLK_DOWN);
+        FrameOf(0.03f, frame % 40 < 20 ? SDLK_RIGHT : SDLK_DOWN);
         if (process != STATE_POTTY) break;
         EXPECT_GE(targetx, kx - 7 - 150 - 1);
         EXPECT_LE(targetx, kx - 7 + 150 + 1);
