@@ -7,7 +7,7 @@ PACKAGES   := cmake g++ make pkg-config libsdl1.2-dev libsdl-image1.2-dev libsdl
               vorbis-tools fonts-dejavu-core
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all play test test-asan deps build clean playthrough-expectations windows-deps windows windows-test
+.PHONY: all play test bench test-asan deps build clean playthrough-expectations fuzz-deps fuzz windows-deps windows windows-test
 
 all: build
 
@@ -31,6 +31,11 @@ play: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
+# The frame-time benchmark: every scene headless on the generated data tree,
+# frame times, level loads and memory against their targets (see README).
+bench: build
+	cd data && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ../$(BUILD)/viprats_bench
+
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVIPRATS_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
@@ -43,8 +48,36 @@ playthrough-expectations: build
 	cd $(BUILD) && VIPRATS_RECORD_PLAYTHROUGH=$(CURDIR)/tests/playthrough SDL_VIDEODRIVER=dummy \
 	  SDL_AUDIODRIVER=dummy ./viprats_tests --gtest_filter=Playthrough.WholeGameThroughItsKeys
 
+# The collision-file fuzzer (tests/fuzz/): clang's libFuzzer, which Debian
+# ships in libclang-rt-14-dev, with the address and undefined-behaviour
+# sanitizers. It starts from the committed maps and runs for FUZZ_SECONDS;
+# anything it finds is left as crash-*, timeout-* or leak-* in $(FUZZ_BUILD).
+FUZZ_BUILD    ?= build-fuzz
+FUZZ_SECONDS  ?= 60
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+
+fuzz-deps: deps
+	@missing=$$(for p in $(FUZZ_PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing: $$missing"; \
+	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+# Its output goes to a log file: stdout is closed (the reader logs every short
+# map) and only the summary is shown, or the whole log when it finds something.
+fuzz: fuzz-deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DVIPRATS_FUZZ=ON -DVIPRATS_TESTS=OFF -DVIPRATS_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target collision_fuzz
+	rm -rf $(FUZZ_BUILD)/seeds && mkdir -p $(FUZZ_BUILD)/seeds $(FUZZ_BUILD)/corpus
+	cp data/lvl*/col*.txt $(FUZZ_BUILD)/seeds/
+	cd $(FUZZ_BUILD) && ./collision_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
+	  -close_fd_mask=1 -dict=$(CURDIR)/tests/fuzz/collision.dict corpus seeds > fuzz.log 2>&1 \
+	  || { cat fuzz.log; exit 1; }
+	@grep -E '^Done [0-9]+ runs' $(FUZZ_BUILD)/fuzz.log
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
 
 # Windows cross build (tools/windows/). The Windows libraries are built once from
 # Debian's source packages into $(WINDOWS_BUILD)/deps and reused; the game and its

@@ -1,5 +1,5 @@
-// Collision records: the point turn, the circle test against a turned
-// rectangle, and the map-file reader.
+// Collision records: the circle test against a turned rectangle, and the
+// map-file reader.
 
 #include <gtest/gtest.h>
 
@@ -8,20 +8,11 @@
 #include <string>
 
 #include "shell/log.h"
+#include "tests/harness.h"
 #include "world/collision.h"
+#include "world/dev_overlay.h"
 
 namespace {
-
-Rectangle Box(float x1, float y1, float x2, float y2, float angle = 0)
-{
-    Rectangle rect = {};
-    rect.x1 = x1;
-    rect.y1 = y1;
-    rect.x2 = x2;
-    rect.y2 = y2;
-    rect.angle = angle;
-    return rect;
-}
 
 std::string WriteFile(const std::string& name, const std::string& text)
 {
@@ -48,39 +39,16 @@ protected:
 
 }  // namespace
 
-TEST(Rotate, TurnsAboutTheWorldOrigin)
+TEST(IsIntersecting, EdgesAreStrictCornersAreRoundAndEmptyRecordsStopNothing)
 {
-    struct Case {
-        float x, y, a, wantX, wantY;
-    };
-    const Case cases[] = {
-        {1, 0, float(M_PI / 2), 0, 1},
-        {100, 0, float(M_PI), -100, 0},
-        {0, 10, float(M_PI / 2), -10, 0},
-        {30, 40, 0, 30, 40},
-        {30, 40, float(2 * M_PI), 30, 40},
-    };
-    for (const Case& c : cases) {
-        float x, y;
-        rotate(c.x, c.y, c.a, &x, &y);
-        EXPECT_NEAR(x, c.wantX, 1e-4) << c.x << "," << c.y << " by " << c.a;
-        EXPECT_NEAR(y, c.wantY, 1e-4) << c.x << "," << c.y << " by " << c.a;
-    }
-}
-
-TEST(IsIntersecting, EdgesAreStrictAndCornersAreRound)
-{
-    const Rectangle box = Box(100, 200, 150, 240);
-    struct Case {
-        float x, y, r;
-        bool hit;
-    };
-    const Case cases[] = {
-        {190, 220, 40, false},   // exactly touching the right edge
+    Rectangle box = {};
+    box.x1 = 100, box.y1 = 200, box.x2 = 150, box.y2 = 240;
+    const struct { float x, y, r; bool hit; } cases[] = {
+        {190, 220, 40, false},  // exactly touching the right edge
         {189.9f, 220, 40, true},
-        {60, 220, 40, false},    // touching the left edge
-        {125, 160, 40, false},   // touching the top
-        {125, 280, 40, false},   // touching the bottom
+        {60, 220, 40, false},   // touching the left edge
+        {125, 160, 40, false},  // touching the top
+        {125, 280, 40, false},  // touching the bottom
         {125, 279, 40, true},
         {125, 220, 0.01f, true},  // centre inside, any radius
         // Off the bottom-right corner by 30 on each axis: within 40 on each
@@ -91,24 +59,18 @@ TEST(IsIntersecting, EdgesAreStrictAndCornersAreRound)
         {76, 168, 40, false},
         {76, 168, 40.01f, true},
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(is_intersecting(box, Circle{c.x, c.y, c.r}), c.hit) << c.x << "," << c.y << " r " << c.r;
-}
-
-TEST(IsIntersecting, EmptyRecordsStopNothing)
-{
     const Rectangle empty = EmptyRectangle();
-    EXPECT_TRUE(IsEmpty(empty));
     for (const Circle& circle : {Circle{0, 0, 40}, Circle{1e6f, -1e6f, 1e5f}, Circle{-3, 7, 0}})
         EXPECT_FALSE(is_intersecting(empty, circle));
 }
 
-TEST_F(CollisionFile, ReadsRecordsWithTheirTurn)
+TEST_F(CollisionFile, ReadsTheTestedCountOfRecordsWithTheirTurn)
 {
-    Read(WriteFile("plain.txt", "100 200 50 40 0\n0 0 100 10 90\n"), 2);
+    Read(WriteFile("plain.txt", "100 200 50 40 0\n0 0 100 10 90\n9 9 9 9 0\n"), 2);
+    EXPECT_TRUE(log.empty()) << log;
     const Rectangle& box = records[0];
-    EXPECT_FLOAT_EQ(box.x1, 100);
-    EXPECT_FLOAT_EQ(box.y1, 200);
     EXPECT_FLOAT_EQ(box.x2, 150);
     EXPECT_FLOAT_EQ(box.y2, 240);
     EXPECT_FLOAT_EQ(box.angle, float(2 * M_PI));
@@ -124,50 +86,14 @@ TEST_F(CollisionFile, ReadsRecordsWithTheirTurn)
         EXPECT_NEAR(turned.corner[k][0], corners[k][0], 1e-3) << "corner " << k;
         EXPECT_NEAR(turned.corner[k][1], corners[k][1], 1e-3) << "corner " << k;
     }
-    EXPECT_TRUE(is_intersecting(turned, Circle{-5, 50, 1}));
     EXPECT_TRUE(is_intersecting(turned, Circle{5, 50, 5.5f}));
     EXPECT_FALSE(is_intersecting(turned, Circle{5, 50, 4.5f}));
     EXPECT_FALSE(is_intersecting(turned, Circle{50, 5, 10}));  // where the unturned box would be
-    EXPECT_TRUE(log.empty()) << log;
-}
-
-TEST_F(CollisionFile, LineLayoutDoesNotMatter)
-{
-    const char* const numbers[] = {"10", "20", "30", "40", "0", "-5.5", "7.25", "8", "9", "45", "1e2", "3", "4", "5", "12.5"};
-    std::string oneLine, perNumber, tabs;
-    for (const char* n : numbers) {
-        oneLine += std::string(n) + " ";
-        perNumber += std::string(n) + "\n";
-        tabs += std::string(n) + "\t \r\n";
-    }
-    Rectangle byLayout[3][3];
-    const std::string texts[3] = {oneLine, perNumber, tabs};
-    for (int layout = 0; layout < 3; layout++) {
-        Read(WriteFile("layout.txt", texts[layout]), 3);
-        for (int k = 0; k < 3; k++) byLayout[layout][k] = records[k];
-    }
-    for (int layout = 1; layout < 3; layout++)
-        for (int k = 0; k < 3; k++) {
-            EXPECT_EQ(byLayout[layout][k].x1, byLayout[0][k].x1);
-            EXPECT_EQ(byLayout[layout][k].y2, byLayout[0][k].y2);
-            EXPECT_EQ(byLayout[layout][k].angle, byLayout[0][k].angle);
-            EXPECT_EQ(byLayout[layout][k].corner[2][0], byLayout[0][k].corner[2][0]);
-        }
-    EXPECT_FLOAT_EQ(byLayout[0][2].x1, 100);
-    EXPECT_FLOAT_EQ(byLayout[0][2].x2, 104);
-    EXPECT_FLOAT_EQ(byLayout[0][2].y2, 8);
-}
-
-TEST_F(CollisionFile, ReadsOnlyTheTestedCount)
-{
-    Read(WriteFile("long.txt", "1 2 3 4 0\n5 6 7 8 0\n9 9 9 9 0\n"), 2);
-    EXPECT_FLOAT_EQ(records[1].x2, 12);
-    EXPECT_TRUE(log.empty()) << log;
 }
 
 TEST_F(CollisionFile, MissingOrShortFilesLogOnceAndLeaveEmptyRecords)
 {
-    for (Rectangle& rect : records) rect = Box(0, 0, 1000, 1000);
+    for (Rectangle& rect : records) rect = {{}, 0, 0, 1000, 1000, 0};
     const std::string missing = testing::TempDir() + "no-such-map.txt";
     Read(missing, 4);
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1) << log;
@@ -183,4 +109,80 @@ TEST_F(CollisionFile, MissingOrShortFilesLogOnceAndLeaveEmptyRecords)
     EXPECT_TRUE(is_intersecting(records[1], Circle{25, 25, 1}));
     EXPECT_FALSE(is_intersecting(records[2], Circle{45, 45, 40}));
     EXPECT_FALSE(is_intersecting(records[3], Circle{0, 0, 40}));
+}
+
+// Malformed maps: whatever the text, the reader writes only the tested count
+// of records, a record it cannot take whole ends the reading, and a record
+// whose numbers are not finite stops nothing.
+TEST_F(CollisionFile, MalformedFilesWriteOnlyTheTableAndNeverBlockEverything)
+{
+    struct Case {
+        const char* text;
+        int whole;           // records taken before the text runs out or goes wrong
+        unsigned stopsNone;  // bit k: record k must stop no circle
+    };
+    const Case cases[] = {
+        {"", 0, 0},
+        {" \n\t\r\n", 0, 0},
+        {"10 20 30 40 0 abc 1 2 3 4", 1, 0},
+        {"10 20 3x0 40 0", 0, 0},
+        {"10 20 30 40", 0, 0},
+        {"1e39 0 10 10 0  5 5 10 10 0", 2, 0b01},
+        {"0 -1e39 10 10 0  5 5 10 10 0", 2, 0b01},
+        {"0 0 10 10 1e39  5 5 10 10 0", 2, 0b01},
+        {"nan 0 10 10 0  0 0 10 10 -inf  5 5 10 10 0", 3, 0b011},
+        {"0 0 99999999999 -99999999999 0  5 5 10 10 0", 2, 0},
+        {"-100 -200 -30 -40 -90  5 5 10 10 0", 2, 0},
+    };
+    const float MARK = -12345;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        for (Rectangle& rect : records) rect = {{}, MARK, MARK, MARK, MARK, MARK};
+        log.clear();
+        Read(WriteFile("malformed.txt", c.text), 4);
+        for (int k = 4; k < 8; k++) EXPECT_EQ(records[k].x1, MARK) << "record " << k << " is past the table";
+        EXPECT_EQ(log.empty(), c.whole >= 4) << log;
+        for (int k = 0; k < 4; k++) {
+            const Rectangle& rect = records[k];
+            const bool stopsNone = k >= c.whole || (c.stopsNone >> k & 1);
+            if (!stopsNone) {
+                EXPECT_TRUE(std::isfinite(rect.x1) && std::isfinite(rect.angle)) << "record " << k;
+                continue;
+            }
+            for (const Circle& circle : {Circle{0, 0, 40}, Circle{10, 10, 1}, Circle{-115, -220, 5}, Circle{1e6f, 0, 5}})
+                EXPECT_FALSE(is_intersecting(rect, circle)) << "record " << k;
+        }
+        if (c.whole >= 2) {
+            EXPECT_TRUE(is_intersecting(records[c.whole - 1], Circle{10, 10, 1}));
+        }
+    }
+    // Negative sizes are read as written: the rectangle is turned inside out.
+    EXPECT_FLOAT_EQ(records[0].x2, -130);
+    EXPECT_FLOAT_EQ(records[0].angle, float(450 * M_PI / 180));
+}
+
+// The developer overlay outlines whatever the file held: a wall far off, or
+// one with corners past any screen coordinate, draws nothing and ends at once.
+TEST(DevOverlay, OutlinesOfFarOrHugeWallsEndAndStayOnTheSurface)
+{
+    SDL_Surface* surface = SDL_CreateRGBSurface(SDL_SWSURFACE, 1024, 768, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+    ASSERT_NE(surface, nullptr);
+    const std::string path = WriteFile("huge.txt",
+                                       "100 100 2147483647 2147483647 0\n1e30 1e30 10 10 45\n-3e38 5 10 10 0\n"
+                                       "5 -3e38 10 2147483647 30\n200 300 40 20 0\n");
+    Rectangle walls[5];
+    LoadCollisionFile({path.c_str(), walls, 5});
+    DevOverlay overlay;
+    const SDL_Rect at = {0, 0, 0, 0};
+    const SDL_Rect* const lineAt[3] = {&at, &at, &at};
+    const char* const lines[3] = {"", "", ""};
+    overlay.Draw(surface, nullptr, SDL_Color{0, 255, 0, 0}, lineAt, lines, {path.c_str(), walls, 5},
+                 Circle{500, 400, 40}, 0, 0);
+    // The ordinary wall is still outlined (its top edge, give or take the
+    // turn's rounding).
+    int white = 0;
+    for (int y = 299; y <= 301; y++) white += SurfacePixel(surface, 220, y) == 0xFFFFFFu;
+    EXPECT_EQ(white, 1);
+    overlay.Free();
+    SDL_FreeSurface(surface);
 }

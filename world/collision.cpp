@@ -62,6 +62,12 @@ bool ReadRecord(FILE* file, Rectangle& rect)
         fscanf(file, "%d", &width) != 1 || fscanf(file, "%d", &height) != 1 ||
         fscanf(file, "%f", &degrees) != 1)
         return false;
+    // A number past float's range or "nan" gives a record that stops nothing,
+    // not one whose NaN comparisons would block every step everywhere.
+    if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(degrees)) {
+        rect = EmptyRectangle();
+        return true;
+    }
     rect.x1 = x;
     rect.y1 = y;
     rect.x2 = rect.x1 + static_cast<float>(width);

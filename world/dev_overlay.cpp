@@ -25,6 +25,17 @@ bool FarOff(const SDL_Surface* target, int x0, int y0, int x1, int y1)
            (y0 >= target->h && y1 >= target->h);
 }
 
+// A corner far past any screen (a huge number in the map) lands just far
+// enough off for FarOff, not on an int overflow and a billion-pixel walk.
+int ScreenCoordinate(float world, float offset)
+{
+    const float limit = 1 << 20;
+    const float onScreen = world - offset;
+    if (!(onScreen > -limit)) return -static_cast<int>(limit);
+    if (onScreen > limit) return static_cast<int>(limit);
+    return static_cast<int>(onScreen);
+}
+
 void Line(SDL_Surface* target, int x0, int y0, int x1, int y1, Uint32 colour)
 {
     if (FarOff(target, x0, y0, x1, y1)) return;
@@ -91,8 +102,8 @@ void DevOverlay::Draw(SDL_Surface* screen, TTF_Font* font, SDL_Color colour, con
             for (int side = 0; side < 4; side++) {
                 const float* a = rect.corner[side];
                 const float* b = rect.corner[(side + 1) % 4];
-                Line(screen, int(a[0] - offsetX), int(a[1] - offsetY), int(b[0] - offsetX), int(b[1] - offsetY),
-                     white);
+                Line(screen, ScreenCoordinate(a[0], offsetX), ScreenCoordinate(a[1], offsetY),
+                     ScreenCoordinate(b[0], offsetX), ScreenCoordinate(b[1], offsetY), white);
             }
         }
         Circle8(screen, int(circle.x - offsetX), int(circle.y - offsetY), int(circle.r),
