@@ -8,6 +8,7 @@
 #include <cmath>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <queue>
 #include <string>
 #include <vector>
@@ -16,7 +17,6 @@
 #include "level2/lvl2_content.h"
 #include "shell/game.h"
 #include "tests/playthrough/routes.h"
-#include "world/movement.h"
 
 namespace {
 
@@ -39,217 +39,15 @@ const int FULL_FOOD = 165;  // what a meal fills the bar to
 int FoodAfter(int frames) { return player10.food - (frames * FRAME_MS / LVL2.Values().needs.foodInterval + 1); }
 int ToiletAfter(int frames) { return player10.toilet - (frames * FRAME_MS / LVL2.Values().needs.toiletInterval + 1); }
 
-// --- walking on the diagonals -------------------------------------------------
+// --- walking -----------------------------------------------------------------
 
-// A frame with two arrows held carries the player 1.25 strides sideways and
-// 0.75 up or down, so two diagonals in turns cross the farm sideways a
-// quarter sooner than the straight arrow, and a diagonal then a straight run
-// beats two straight runs. This walker plans over the walls by the frames
-// each way really takes, pulls the plan straight between the corners it has
-// to turn at, and on each frame holds the arrows that gain most on the next
-// corner, swapping diagonals only when the player strays from the straight
-// line.
+// The farmstead's walker, laid over the walls as this visit loaded them.
+std::optional<Walker> farm;
 
+// Which arrow of each axis is held: -1, 0 or 1.
 struct Arrows {
-    int x, y;  // -1, 0 or 1: which arrow of each axis is held
-    bool operator==(const Arrows& other) const { return x == other.x && y == other.y; }
+    int x, y;
 };
-const Arrows EIGHT_WAYS[8] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}, {1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
-const float DIAGONAL_X = 1.25f, DIAGONAL_Y = 0.75f;  // a diagonal frame, in strides
-
-float Stride() { return player10.speed * LVL2.World().frameTime; }
-
-// Where a frame with these arrows takes the circle's centre from (x, y).
-Waypoint Carried(const Waypoint& from, Arrows arrows, float stride)
-{
-    const bool diagonal = arrows.x && arrows.y;
-    return {from.x + arrows.x * stride * (diagonal ? DIAGONAL_X : 1),
-            from.y + arrows.y * stride * (diagonal ? DIAGONAL_Y : 1)};
-}
-
-// The fewest frames that cover (dx, dy): the two diagonals that lean its way
-// in turns while it is flatter than a diagonal, else one diagonal and the
-// straight up or down arrow.
-float FramesFor(float dx, float dy, float stride)
-{
-    const float x = std::fabs(dx) / stride, y = std::fabs(dy) / stride;
-    if (y <= x * DIAGONAL_Y / DIAGONAL_X) return x / DIAGONAL_X;
-    return y + x * (1 - DIAGONAL_Y) / DIAGONAL_X;
-}
-
-// Straying from the straight line costs nothing within the band, then this
-// many frames a pixel; keeping the arrows held earns a little, so diagonals
-// swap in runs rather than on every frame.
-const float LINE_BAND = 5;
-const float LINE_WEIGHT = 0.05f;
-const float KEEP_BONUS = 0.02f;
-const float PLAN_CELL = 8;
-// Room the plan keeps beyond the circle's own: a little on the grid, more
-// along a straight stretch, which the frames follow only to within a stride.
-const float CELL_MARGIN = 2;
-const float SIGHT_MARGIN = LINE_BAND + 5;
-const int MOST_PLANNED_CELLS = 400000;
-// A straight frame gains little when the way ahead is nearly diagonal; any
-// gain at all keeps the walk from going round in circles.
-const float LEAST_GAIN = 0.01f;
-const int REPLANS = 3;
-const int STUCK_FRAMES = 3;
-
-bool FreeAt(float x, float y, float margin)
-{
-    const OverworldValues& values = LVL2.Values();
-    return IsFree(values.walls, Circle{x, y, values.walk.circleRadius + margin});
-}
-
-// The plan's grid: world-aligned cells over the walls' extent; which cells
-// are open is worked out once, since the walls never move.
-class PlanGrid {
-public:
-    PlanGrid()
-    {
-        const CollisionTable& walls = LVL2.Values().walls;
-        float right = 0, bottom = 0;
-        for (int k = 0; k < walls.count; k++)
-            for (const auto& corner : walls.records[k].corner) {
-                right = std::max(right, corner[0]);
-                bottom = std::max(bottom, corner[1]);
-            }
-        columns = static_cast<int>(right / PLAN_CELL) + 1;
-        rows = static_cast<int>(bottom / PLAN_CELL) + 1;
-        open.assign(columns * rows, UNKNOWN);
-    }
-    int Columns() const { return columns; }
-    int Rows() const { return rows; }
-    float X(int i) const { return PLAN_CELL * i + PLAN_CELL / 2; }
-    float Y(int j) const { return PLAN_CELL * j + PLAN_CELL / 2; }
-    int I(float x) const { return std::clamp(static_cast<int>(x / PLAN_CELL), 0, columns - 1); }
-    int J(float y) const { return std::clamp(static_cast<int>(y / PLAN_CELL), 0, rows - 1); }
-    bool Open(int i, int j)
-    {
-        if (i < 0 || j < 0 || i >= columns || j >= rows) return false;
-        char& known = open[j * columns + i];
-        if (known == UNKNOWN) known = FreeAt(X(i), Y(j), CELL_MARGIN) ? OPEN : SHUT;
-        return known == OPEN;
-    }
-
-private:
-    enum : char { UNKNOWN, OPEN, SHUT };
-    int columns, rows;
-    std::vector<char> open;
-};
-
-PlanGrid& Grid()
-{
-    static PlanGrid grid;
-    return grid;
-}
-
-// The straight way from a to b keeps the circle, with the margin, off every wall.
-bool InSight(const Waypoint& a, const Waypoint& b)
-{
-    const float length = std::hypot(b.x - a.x, b.y - a.y);
-    const int samples = static_cast<int>(length / 4) + 1;
-    for (int k = 0; k <= samples; k++) {
-        const float t = static_cast<float>(k) / samples;
-        if (!FreeAt(a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t, SIGHT_MARGIN)) return false;
-    }
-    return true;
-}
-
-// A* over the grid's cells, eight ways, each step costing its frames; the
-// plan ends at the first cell within `near` of the goal (or the nearest one
-// found), as the corners left after pulling it straight.
-std::vector<Waypoint> PlanDiagonalWalk(const Waypoint& from, const Waypoint& to, float near)
-{
-    PlanGrid& grid = Grid();
-    const float stride = Stride();
-    const int columns = grid.Columns();
-    std::vector<float> cost(columns * grid.Rows(), 1e30f);
-    std::vector<int> cameFrom(columns * grid.Rows(), -1);
-    auto estimate = [&](int i, int j) { return FramesFor(to.x - grid.X(i), to.y - grid.Y(j), stride); };
-    auto distance = [&](int i, int j) { return std::hypot(to.x - grid.X(i), to.y - grid.Y(j)); };
-    using Entry = std::pair<float, int>;  // estimate, cell
-    std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> queue;
-    const int start = grid.J(from.y) * columns + grid.I(from.x);
-    cost[start] = 0;
-    queue.push({estimate(start % columns, start / columns), start});
-    int closest = start, searched = 0;
-    while (!queue.empty() && searched++ < MOST_PLANNED_CELLS) {
-        const auto [guess, cell] = queue.top();
-        queue.pop();
-        const int i = cell % columns, j = cell / columns;
-        if (guess > cost[cell] + estimate(i, j) + 1e-3f) continue;
-        if (distance(i, j) < distance(closest % columns, closest / columns)) closest = cell;
-        if (distance(i, j) <= near) break;
-        for (const Arrows& way : EIGHT_WAYS) {
-            const int ni = i + way.x, nj = j + way.y;
-            if (!grid.Open(ni, nj)) continue;
-            // No cutting a wall's corner.
-            if (way.x && way.y && !(grid.Open(ni, j) && grid.Open(i, nj))) continue;
-            const int next = nj * columns + ni;
-            const float through = cost[cell] + FramesFor(PLAN_CELL * way.x, PLAN_CELL * way.y, stride);
-            if (through >= cost[next]) continue;
-            cost[next] = through;
-            cameFrom[next] = cell;
-            queue.push({through + estimate(ni, nj), next});
-        }
-    }
-    std::vector<Waypoint> cells;
-    for (int cell = closest; cell != -1; cell = cameFrom[cell])
-        cells.push_back({grid.X(cell % columns), grid.Y(cell / columns)});
-    std::reverse(cells.begin(), cells.end());
-    cells.front() = from;
-    if (InSight(cells.back(), to)) cells.push_back(to);
-
-    // Pulled straight: from each corner on to the furthest cell in sight.
-    std::vector<Waypoint> corners;
-    for (size_t at = 0; at + 1 < cells.size();) {
-        size_t furthest = at + 1;
-        while (furthest + 1 < cells.size() && InSight(cells[at], cells[furthest + 1])) furthest++;
-        corners.push_back(cells[furthest]);
-        at = furthest;
-    }
-    return corners;
-}
-
-// Off the line through a and b, in pixels.
-float OffLine(const Waypoint& p, const Waypoint& a, const Waypoint& b)
-{
-    const float length = std::hypot(b.x - a.x, b.y - a.y);
-    if (length < 1e-3f) return std::hypot(p.x - a.x, p.y - a.y);
-    return std::fabs((b.x - a.x) * (a.y - p.y) - (a.x - p.x) * (b.y - a.y)) / length;
-}
-
-Waypoint PlayerAt()
-{
-    Waypoint at;
-    Pilot::PlayerAt(LVL2, &at.x, &at.y);
-    return at;
-}
-
-// The arrows for the frame that touches no wall and gains on the corner
-// ahead, the most gaining and the least off the straight line first;
-// {0, 0} when no frame gains.
-Arrows BestArrows(const Waypoint& from, const Waypoint& corner, const Waypoint& lineStart, Arrows held)
-{
-    const float stride = Stride();
-    const float now = FramesFor(corner.x - from.x, corner.y - from.y, stride);
-    Arrows best = {0, 0};
-    float bestCost = 1e30f;
-    for (const Arrows& way : EIGHT_WAYS) {
-        const Waypoint next = Carried(from, way, stride);
-        const float frames = FramesFor(corner.x - next.x, corner.y - next.y, stride);
-        if (!FreeAt(next.x, next.y, 0)) continue;
-        if (frames > now - LEAST_GAIN) continue;
-        const float stray = std::max(0.0f, OffLine(next, lineStart, corner) - LINE_BAND);
-        const float cost = frames + LINE_WEIGHT * stray - (way == held ? KEEP_BONUS : 0);
-        if (cost < bestCost) {
-            bestCost = cost;
-            best = way;
-        }
-    }
-    return best;
-}
 
 void HoldArrows(Pilot& pilot, Arrows arrows)
 {
@@ -258,88 +56,32 @@ void HoldArrows(Pilot& pilot, Arrows arrows)
     if (arrows.y) pilot.Hold(arrows.y > 0 ? SDLK_DOWN : SDLK_UP);
 }
 
-// Follows the corners; false when no frame gains on the next one, which a
-// fresh plan from here may mend.
-bool FollowCorners(Pilot& pilot, const std::string& step, const std::vector<Waypoint>& corners,
-                   const Waypoint& to, float near)
-{
-    Waypoint lineStart = PlayerAt();
-    Arrows held = {0, 0};
-    int still = 0;
-    for (size_t next = 0;;) {
-        if (process2 != STATE2_WORLD) {
-            pilot.LetAll();
-            pilot.Fail(step, "the level left its world (state " + std::to_string(process2) + ")");
-        }
-        const Waypoint at = PlayerAt();
-        if (std::hypot(to.x - at.x, to.y - at.y) <= near) return true;
-        const Waypoint& corner = corners[next];
-        if (next + 1 < corners.size() && std::hypot(corner.x - at.x, corner.y - at.y) <= Stride()) {
-            lineStart = corners[next++];
-            continue;
-        }
-        held = BestArrows(at, corner, lineStart, held);
-        if (!held.x && !held.y) return false;
-        HoldArrows(pilot, held);
-        pilot.Frame();
-        const Waypoint moved = PlayerAt();
-        still = moved.x == at.x && moved.y == at.y ? still + 1 : 0;
-        if (still >= STUCK_FRAMES) return false;
-    }
-}
-
-void Walk(Pilot& pilot, const std::string& step, const Waypoint& to, float near)
-{
-    for (int plan = 0; plan < REPLANS; plan++) {
-        const std::vector<Waypoint> corners = PlanDiagonalWalk(PlayerAt(), to, near);
-        const bool arrived = !corners.empty() && FollowCorners(pilot, step, corners, to, near);
-        pilot.LetAll();
-        if (arrived) {
-            pilot.Frame();  // the arrows' release reaches the game
-            return;
-        }
-    }
-    // The level's own walker, straight steps only, as the last resort.
-    pilot.WalkTo(step, LVL2, to.x, to.y, near);
-}
-
 // --- errands ----------------------------------------------------------------
 
 // Where the centre of the player's circle stands when its foot point meets a
-// thing's point as the level's reach test sees it.
-Waypoint StandPoint(int x, int y, const SquaredReach& reach)
+// thing's point as the level's reach test sees it; well inside the reach, so
+// that the last stride cannot carry the foot out.
+Goal StandPoint(int x, int y, const SquaredReach& reach)
 {
     const WalkValues& walk = LVL2.Values().walk;
     return {x + reach.dx - (player10.screenX + reach.footX) + walk.circleX,
-            y + reach.dy - (player10.screenY + reach.footY) + walk.circleY};
-}
-
-// Well inside the reach, so that the last stride cannot carry the foot out.
-float Near(const SquaredReach& reach) { return std::sqrt(static_cast<float>(reach.below)) * 0.7f; }
-
-float DistanceTo(const Waypoint& at)
-{
-    float x, y;
-    Pilot::PlayerAt(LVL2, &x, &y);
-    return std::hypot(at.x - x, at.y - y);
+            y + reach.dy - (player10.screenY + reach.footY) + walk.circleY,
+            std::sqrt(static_cast<float>(reach.below)) * 0.7f};
 }
 
 // A generous guess of a walk's frames: paths bend around the buildings.
-int WalkFrames(const Waypoint& to)
+int WalkFrames(const Goal& to)
 {
     const float stride = player10.speed * FRAME_MS / 1000.0f;
-    return static_cast<int>(DistanceTo(to) * 1.6f / stride) + 40;
+    return static_cast<int>(farm->DistanceTo(to.x, to.y) * 1.6f / stride) + 40;
 }
 
 // The food is reached a little lower than the other spots.
 const SquaredReach& SpotReach(int spot) { return spot == SPOT2_FOOD ? FOOD_REACH2 : SPOT_REACH2; }
 
-Waypoint SpotStand(int spot) { return StandPoint(mini[spot].x, mini[spot].y, SpotReach(spot)); }
+Goal SpotStand(int spot) { return StandPoint(mini[spot].x, mini[spot].y, SpotReach(spot)); }
 
-void WalkToSpot(Pilot& pilot, const std::string& step, int spot)
-{
-    Walk(pilot, step, SpotStand(spot), Near(SpotReach(spot)));
-}
+void WalkToSpot(const std::string& step, int spot) { farm->WalkTo(step, SpotStand(spot)); }
 
 // Space at the spot the player stands on, until the level shows it took it.
 void UseSpot(Pilot& pilot, const std::string& step, const std::function<bool()>& taken)
@@ -350,57 +92,22 @@ void UseSpot(Pilot& pilot, const std::string& step, const std::function<bool()>&
 
 // --- potty and food ---------------------------------------------------------
 
-// The wobble's point the target must cover, and the offsets from the base to
-// the target's middle.
-const float POTTY_POINT_X = 219, POTTY_POINT_Y = 309;
-const float TARGET_MIDDLE_X = 55 - 7, TARGET_MIDDLE_Y = 51 - 113;
-const float WOBBLE_X = 150, WOBBLE_Y = 170;
-// The phases move every 50 ms: on about three frames of five.
-const float PHASE_STEPS_PER_FRAME = FRAME_MS / 50.0f;
-const float TARGET_SLACK = 3;  // pixels the base may be off before an arrow goes down
 const int POTTY_ROUNDS = 4;
-
-// -1, 0 or 1: the arrow that brings `from` to `to`, none when close enough.
-int Toward(float from, float to)
-{
-    if (from < to - TARGET_SLACK) return 1;
-    if (from > to + TARGET_SLACK) return -1;
-    return 0;
-}
-
-// Holds the arrows that keep the wobbling target over the potty's point.
-void SteerPottyTarget(Pilot& pilot)
-{
-    const PottyGame& potty = LVL2.World().potty;
-    const float phaseX = potty.phaseX + potty.rateX / 100 * PHASE_STEPS_PER_FRAME;
-    const float phaseY = potty.phaseY + potty.rateY / 100 * PHASE_STEPS_PER_FRAME;
-    const float wantX = POTTY_POINT_X - TARGET_MIDDLE_X - std::sin(phaseX) * WOBBLE_X;
-    const float wantY = POTTY_POINT_Y - TARGET_MIDDLE_Y - std::cos(phaseY) * WOBBLE_Y;
-    HoldArrows(pilot, {Toward(potty.baseX, wantX), Toward(potty.baseY, wantY)});
-    pilot.Frame();
-}
 
 void UsePotty(Pilot& pilot)
 {
-    WalkToSpot(pilot, "walk to the potty", SPOT2_POTTY);
+    WalkToSpot("walk to the potty", SPOT2_POTTY);
     // A lost round leaves the bar nearly as low: sit down again.
     for (int round = 0; round < POTTY_ROUNDS; round++) {
         UseSpot(pilot, "sit on the potty", [] { return process2 == STATE2_POTTY; });
-        for (int frame = 0; process2 == STATE2_POTTY; frame++) {
-            if (frame > MINI_GAME_PATIENCE) pilot.Fail("potty", "the marker never reached an end");
-            SteerPottyTarget(pilot);
-        }
-        pilot.LetAll();
-        pilot.Frame();
-        // The bar may tick once on the frame the potty hands back.
-        if (player10.toilet >= LVL2.Values().potty.refill - 1) return;
+        if (farm->PlayPotty("potty")) return;
     }
     pilot.Fail("potty", "lost every round");
 }
 
 void Eat(Pilot& pilot)
 {
-    WalkToSpot(pilot, "walk to the food", SPOT2_FOOD);
+    WalkToSpot("walk to the food", SPOT2_FOOD);
     UseSpot(pilot, "eat", [] { return player10.food >= FULL_FOOD - 1; });
 }
 
@@ -415,7 +122,7 @@ void MindNeeds(Pilot& pilot, int frames)
 void WalkToSpotMindingNeeds(Pilot& pilot, const std::string& step, int spot, int thenFrames)
 {
     MindNeeds(pilot, WalkFrames(SpotStand(spot)) + thenFrames);
-    WalkToSpot(pilot, step, spot);
+    WalkToSpot(step, spot);
 }
 
 // --- the quest giver --------------------------------------------------------
@@ -770,18 +477,10 @@ int NextBerry()
 
 void CatchBerries(Pilot& pilot)
 {
-    for (int frame = 0; process2 == STATE2_BERRIES; frame++) {
-        if (frame > MINI_GAME_PATIENCE) pilot.Fail("berries", "the berries never stopped falling");
+    pilot.While("berries", [] { return process2 == STATE2_BERRIES; }, [&] {
         const int berry = NextBerry();
-        pilot.LetAll();
-        if (berry >= 0) {
-            const float gap = oga[berry].x - (suklisx + CATCHER_MOUTH_MIDDLE);
-            if (gap > CATCHER_STRIDE / 2) pilot.Hold(SDLK_RIGHT);
-            if (gap < -CATCHER_STRIDE / 2) pilot.Hold(SDLK_LEFT);
-        }
-        pilot.Frame();
-    }
-    pilot.LetAll();
+        if (berry >= 0) pilot.Steer(SDLK_LEFT, SDLK_RIGHT, suklisx + CATCHER_MOUTH_MIDDLE, oga[berry].x, CATCHER_STRIDE / 2);
+    }, MINI_GAME_PATIENCE);
 }
 
 void PickBerries(Pilot& pilot)
@@ -807,18 +506,18 @@ struct Trip {
 };
 const Trip FIREWOOD_TRIPS[FIREWOOD] = {{3, true}, {4, false}, {2, false}, {1, false}, {0, false}, {5, false}};
 
-Waypoint FirewoodStand(int piece) { return StandPoint(malka[piece].x, malka[piece].y, FIREWOOD_REACH); }
+Goal FirewoodStand(int piece) { return StandPoint(malka[piece].x, malka[piece].y, FIREWOOD_REACH); }
 
 void CarryFirewood(Pilot& pilot, const Trip& trip)
 {
     const int piece = trip.piece;
     if (trip.pastThePotty && ToiletAfter(AFTER_THE_BERRIES) <= TOILET_FLOOR) UsePotty(pilot);
     const std::string step = "firewood " + std::to_string(piece);
-    const Waypoint at = FirewoodStand(piece);
+    const Goal at = FirewoodStand(piece);
     MindNeeds(pilot, WalkFrames(at) * 2);
-    Walk(pilot, "walk to " + step, at, Near(FIREWOOD_REACH));
+    farm->WalkTo("walk to " + step, at);
     UseSpot(pilot, "pick up " + step, [] { return player10.carrying != 0; });
-    WalkToSpot(pilot, "carry " + step + " to the fire place", SPOT2_FIREWOOD_DROP);
+    WalkToSpot("carry " + step + " to the fire place", SPOT2_FIREWOOD_DROP);
     const int before = malkas_chupa;
     UseSpot(pilot, "put down " + step, [before] { return malkas_chupa == before + 1; });
 }
@@ -843,10 +542,11 @@ void PlayLevel2(Pilot& pilot)
     PassLoadingScreen(pilot);
     pilot.LetAll();
     pilot.Until("level 2 starts", [] { return kas_notiek == STATE_LEVEL2; }, 10);
-    Grid() = PlanGrid();  // the walls as this visit loaded them
+    farm.emplace(pilot, LVL2);
     FetchEggs(pilot);
     FetchWater(pilot);
     PickBerries(pilot);
     BuildBonfire(pilot);
     Leave(pilot);
+    farm.reset();
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "level3/lvl3.h"
@@ -47,13 +48,16 @@ bool Reached(int spot)
     return dx * dx + dy * dy < SPOT_REACH_SQUARED;
 }
 
+// The town's walker, laid over the walls as the level loaded them.
+std::optional<Walker> town;
+
 // Walks to the spot and presses Space there once.
 void UseSpot(Pilot& pilot, const std::string& step, int spot)
 {
     if (!misi[spot].active) pilot.Fail(step, "spot " + std::to_string(spot) + " is not marked");
     float x, y;
     SpotCircle(spot, &x, &y);
-    pilot.WalkTo(step, LVL3, x, y, AT_SPOT);
+    town->WalkTo(step, {x, y, AT_SPOT});
     if (!Reached(spot)) pilot.Fail(step, "not within reach of spot " + std::to_string(spot));
     pilot.Tap(SDLK_SPACE);
 }
@@ -99,16 +103,9 @@ void PlayShop(Pilot& pilot)
 {
     ExpectState(pilot, "shop", STATE3_SHOP);
     pilot.Tap(SDLK_RETURN);
-    for (int frame = 0; process3 == STATE3_SHOP; frame++) {
-        if (frame > 3000) pilot.Fail("shop", "no bottle ever reached the floor");
-        const float wanted = pudele2[LowestBottle()].x - BASKET_W / 2;
-        pilot.LetAll();
-        if (wanted > grozsx + BASKET_STEP / 2) pilot.Hold(SDLK_RIGHT);
-        if (wanted < grozsx - BASKET_STEP / 2) pilot.Hold(SDLK_LEFT);
-        pilot.Frame();
-    }
-    pilot.LetAll();
-    pilot.Frame();
+    pilot.While("shop", [] { return process3 == STATE3_SHOP; }, [&] {
+        pilot.Steer(SDLK_LEFT, SDLK_RIGHT, grozsx, pudele2[LowestBottle()].x - BASKET_W / 2, BASKET_STEP / 2);
+    });
 }
 
 // --- hunting: meet the bird the sight reaches first, shoot when it is in the cross
@@ -183,7 +180,6 @@ void AimOneFrame(Pilot& pilot, bool& fired)
 {
     float ax = Med_merkisx + SIGHT_AIM_X, ay = Med_merkisy + SIGHT_AIM_Y;
     float meetX, meetY;
-    pilot.LetAll();
     if (Intercept(ax, ay, &meetX, &meetY)) {
         if (meetX > ax + SIGHT_STEP / 2) pilot.Hold(SDLK_RIGHT), ax += SIGHT_STEP;
         else if (meetX < ax - SIGHT_STEP / 2) pilot.Hold(SDLK_LEFT), ax -= SIGHT_STEP;
@@ -194,7 +190,6 @@ void AimOneFrame(Pilot& pilot, bool& fired)
     // between shots.
     fired = !fired && WorthShooting(ax, ay);
     if (fired) pilot.Hold(SDLK_SPACE);
-    pilot.Frame();
 }
 
 void PlayHunt(Pilot& pilot)
@@ -203,12 +198,7 @@ void PlayHunt(Pilot& pilot)
     pilot.Tap(SDLK_RETURN);
     pilot.Frame();
     bool fired = false;
-    for (int frame = 0; process3 == STATE3_HUNT; frame++) {
-        if (frame > 6000) pilot.Fail("hunting", std::to_string(med_info_int) + " birds after 6000 frames");
-        AimOneFrame(pilot, fired);
-    }
-    pilot.LetAll();
-    pilot.Frame();
+    pilot.While("hunting", [] { return process3 == STATE3_HUNT; }, [&] { AimOneFrame(pilot, fired); }, 6000);
 }
 
 // --- race: through the checkpoints in their order, then over the line -----
@@ -266,12 +256,10 @@ void DriveOneFrame(Pilot& pilot)
     const float sine = std::sin(std::min(std::fabs(off), 90.0f) * PI / 180);
     const float tightest = distance / (2 * sine * TURN_RADIUS_PER_SPEED + 0.001f);
     const float speed = std::fabs(off) >= 90 ? SLOWEST : std::max(SLOWEST, std::min(FASTEST, tightest));
-    pilot.LetAll();
     if (off > DEGREES_PER_STEER / 2 && spids > STEERS_ABOVE) pilot.Hold(SDLK_LEFT);
     if (off < -DEGREES_PER_STEER / 2 && spids > STEERS_ABOVE) pilot.Hold(SDLK_RIGHT);
     if (spids < speed) pilot.Hold(SDLK_UP);
     else if (spids > speed + 1) pilot.Hold(SDLK_SPACE);
-    pilot.Frame();
 }
 
 void PlayRace(Pilot& pilot)
@@ -279,12 +267,7 @@ void PlayRace(Pilot& pilot)
     ExpectState(pilot, "race", STATE3_RACE);
     pilot.Tap(SDLK_RETURN);
     pilot.Frame();
-    for (int frame = 0; process3 == STATE3_RACE; frame++) {
-        if (frame > 8000) pilot.Fail("race", "the line was never crossed");
-        DriveOneFrame(pilot);
-    }
-    pilot.LetAll();
-    pilot.Frame();
+    pilot.While("race", [] { return process3 == STATE3_RACE; }, [&] { DriveOneFrame(pilot); }, 8000);
 }
 
 // --- fight: the key of the part the target shows ----------------------------
@@ -299,17 +282,12 @@ void PlayFight(Pilot& pilot)
     pilot.Tap(SDLK_RETURN);
     pilot.Frame();
     SDLKey down = SDLK_UNKNOWN;
-    for (int frame = 0; process3 == STATE3_FIGHT; frame++) {
-        if (frame > 3000) pilot.Fail("fight", "the man still stands");
+    pilot.While("fight", [] { return process3 == STATE3_FIGHT; }, [&] {
         const SDLKey key = PART_KEYS[kermdalja >= 0 && kermdalja < 7 ? kermdalja : 0];
-        pilot.LetAll();
         // The same part twice needs the key up in between.
         down = key == down ? SDLK_UNKNOWN : key;
         if (down != SDLK_UNKNOWN) pilot.Hold(down);
-        pilot.Frame();
-    }
-    pilot.LetAll();
-    pilot.Frame();
+    });
 }
 
 // --- tuning: a few parts on the car, then away -----------------------------
@@ -341,31 +319,6 @@ void PlayTuning(Pilot& pilot)
     ExpectState(pilot, "tuning left", STATE3_WORLD);
 }
 
-// --- potty: hold the wobbling target over the bowl -------------------------
-
-const float POTTY_X = 219 - 55 + 7, POTTY_Y = 309 - 51 + 113;  // the base that centres the target
-const float POTTY_STEP = 200 * FRAME_S;
-
-void PlayPotty(Pilot& pilot)
-{
-    ExpectState(pilot, "potty", STATE3_POTTY);
-    const PottyGame& potty = lvl3World.potty;
-    for (int frame = 0; process3 == STATE3_POTTY; frame++) {
-        if (frame > 3000) pilot.Fail("potty", "neither won nor lost");
-        // The wobble swings the target around its base: lean against it.
-        const float wantX = POTTY_X - std::sin(potty.phaseX) * 150;
-        const float wantY = POTTY_Y - std::cos(potty.phaseY) * 170;
-        pilot.LetAll();
-        if (wantX > potty.baseX + POTTY_STEP / 2) pilot.Hold(SDLK_RIGHT);
-        if (wantX < potty.baseX - POTTY_STEP / 2) pilot.Hold(SDLK_LEFT);
-        if (wantY > potty.baseY + POTTY_STEP / 2) pilot.Hold(SDLK_DOWN);
-        if (wantY < potty.baseY - POTTY_STEP / 2) pilot.Hold(SDLK_UP);
-        pilot.Frame();
-    }
-    pilot.LetAll();
-    pilot.Frame();
-}
-
 // --- errands ----------------------------------------------------------------
 
 void Eat(Pilot& pilot, const std::string& step)
@@ -378,21 +331,26 @@ void Eat(Pilot& pilot, const std::string& step)
 void UsePotty(Pilot& pilot, const std::string& step)
 {
     UseSpot(pilot, step, SPOT_POTTY);
-    PlayPotty(pilot);
-    if (player3.toilet < TOILET_LOW) pilot.Fail(step, "the potty was lost");
+    ExpectState(pilot, step, STATE3_POTTY);
+    if (!town->PlayPotty(step)) pilot.Fail(step, "the potty was lost");
 }
 
-// Before each errand: a low bar is seen to first.
 void LookAfterNeeds(Pilot& pilot)
 {
     if (player3.food <= FOOD_LOW) Eat(pilot, "a meal");
     if (player3.toilet <= TOILET_LOW) UsePotty(pilot, "the potty");
 }
 
-void AskTheDrinker(Pilot& pilot)
+// An errand's spot, a low bar seen to first.
+void Visit(Pilot& pilot, const std::string& step, int spot)
 {
     LookAfterNeeds(pilot);
-    UseSpot(pilot, "the drinker", SPOT_DRINKER);
+    UseSpot(pilot, step, spot);
+}
+
+void AskTheDrinker(Pilot& pilot)
+{
+    Visit(pilot, "the drinker", SPOT_DRINKER);
     ExpectDialog(pilot, "the drinker", 0);
     AnswerYes(pilot);
     if (!misi[SPOT_SHOP].active) pilot.Fail("the drinker", "the shop was not marked");
@@ -400,16 +358,14 @@ void AskTheDrinker(Pilot& pilot)
 
 void BuyTheBeer(Pilot& pilot)
 {
-    LookAfterNeeds(pilot);
-    UseSpot(pilot, "the shop", SPOT_SHOP);
+    Visit(pilot, "the shop", SPOT_SHOP);
     PlayShop(pilot);
     if (uzdevums[TASK_DRINK] != 1) pilot.Fail("the shop", "the beer is not on its way");
 }
 
 void AskTheBelasiMan(Pilot& pilot)
 {
-    LookAfterNeeds(pilot);
-    UseSpot(pilot, "the belasi man", SPOT_BELASI_MAN);
+    Visit(pilot, "the belasi man", SPOT_BELASI_MAN);
     ExpectDialog(pilot, "the belasi man", 1);
     AnswerYes(pilot);
 }
@@ -423,15 +379,13 @@ void FetchTheBelasi(Pilot& pilot)
 
 void BringTheDrinkerHisBeer(Pilot& pilot)
 {
-    LookAfterNeeds(pilot);
-    UseSpot(pilot, "beer to the drinker", SPOT_DRINKER);
+    Visit(pilot, "beer to the drinker", SPOT_DRINKER);
     if (uzdevums[TASK_DRINK] != TASK_DONE) pilot.Fail("beer to the drinker", "he did not take it");
 }
 
 void GoHunting(Pilot& pilot)
 {
-    LookAfterNeeds(pilot);
-    UseSpot(pilot, "the hunter", SPOT_HUNTER);
+    Visit(pilot, "the hunter", SPOT_HUNTER);
     ExpectDialog(pilot, "the hunter", 4);
     // Yes takes the player straight to the hunt.
     pilot.Tap(SDLK_y);
@@ -441,8 +395,7 @@ void GoHunting(Pilot& pilot)
 // Two questions in a row; each needs its own Y.
 void JoinTheSlaughterhouse(Pilot& pilot)
 {
-    LookAfterNeeds(pilot);
-    UseSpot(pilot, "the slaughterhouse", SPOT_SLAUGHTERHOUSE);
+    Visit(pilot, "the slaughterhouse", SPOT_SLAUGHTERHOUSE);
     ExpectDialog(pilot, "the slaughterhouse", 5);
     AnswerYes(pilot);
     ExpectDialog(pilot, "the slaughterhouse's errand", 6);
@@ -452,16 +405,14 @@ void JoinTheSlaughterhouse(Pilot& pilot)
 
 void BeatUpTheDebtor(Pilot& pilot)
 {
-    LookAfterNeeds(pilot);
-    UseSpot(pilot, "the man by the road", SPOT_FIGHT);
+    Visit(pilot, "the man by the road", SPOT_FIGHT);
     PlayFight(pilot);
     if (uzdevums[TASK_FIGHT] != 1) pilot.Fail("the man by the road", "the fight was not won");
 }
 
 void BringTheBelasi(Pilot& pilot)
 {
-    LookAfterNeeds(pilot);
-    UseSpot(pilot, "belasi to the man", SPOT_BELASI_MAN);
+    Visit(pilot, "belasi to the man", SPOT_BELASI_MAN);
     ExpectDialog(pilot, "belasi to the man", 2);
     AnswerYes(pilot);
     if (!misi[SPOT_RIKTIS].active) pilot.Fail("belasi to the man", "Riktis was not marked");
@@ -469,8 +420,7 @@ void BringTheBelasi(Pilot& pilot)
 
 void RaceForRiktis(Pilot& pilot)
 {
-    LookAfterNeeds(pilot);
-    UseSpot(pilot, "Riktis", SPOT_RIKTIS);
+    Visit(pilot, "Riktis", SPOT_RIKTIS);
     ExpectDialog(pilot, "Riktis", 3);
     pilot.Tap(SDLK_y);
     PlayRace(pilot);
@@ -479,15 +429,13 @@ void RaceForRiktis(Pilot& pilot)
 
 void TuneTheCar(Pilot& pilot)
 {
-    LookAfterNeeds(pilot);
-    UseSpot(pilot, "the garage", SPOT_GARAGE);
+    Visit(pilot, "the garage", SPOT_GARAGE);
     PlayTuning(pilot);
 }
 
 void ReportToTheSlaughterhouse(Pilot& pilot)
 {
-    LookAfterNeeds(pilot);
-    UseSpot(pilot, "back at the slaughterhouse", SPOT_SLAUGHTERHOUSE);
+    Visit(pilot, "back at the slaughterhouse", SPOT_SLAUGHTERHOUSE);
     if (uzdevums[TASK_FIGHT] != TASK_DONE) pilot.Fail("back at the slaughterhouse", "the money was not taken");
 }
 
@@ -510,6 +458,7 @@ void PlayLevel3(Pilot& pilot)
     PassLoadingScreen(pilot);
     pilot.LetAll();
     pilot.Until("level 3 starts", [] { return kas_notiek == STATE_LEVEL3 && process3 == STATE3_WORLD; }, 10);
+    town.emplace(pilot, LVL3);
     AskTheDrinker(pilot);
     // The food stand lies a few steps off the way to the shop and, later,
     // to the man by the road: a meal there each time keeps the bar from
@@ -530,4 +479,5 @@ void PlayLevel3(Pilot& pilot)
     TuneTheCar(pilot);
     ReportToTheSlaughterhouse(pilot);
     LeaveTheTown(pilot);
+    town.reset();
 }

@@ -12,19 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "world/overworld.h"
-
 // Before frame `frame` (counted from the first frame the pilot ran), `key`
 // went down or up.
 struct KeyChange {
     int frame;
     int key;
     bool down;
-};
-
-// A point of a planned walk, world pixels.
-struct Waypoint {
-    float x, y;
 };
 
 // A step of the playthrough that could not be completed; the message names it.
@@ -48,14 +41,14 @@ public:
 
     // Frames until done() holds; Stuck naming the step after `limit` frames.
     void Until(const std::string& step, const std::function<bool()>& done, int limit = 3000);
+    // A mini-game's frames while going() holds: each frame's keys let go,
+    // then held by keys(); at the end they are let go and that is seen.
+    void While(const std::string& step, const std::function<bool()>& going, const std::function<void()>& keys,
+               int limit = 3000);
+    // Holds `more` when `want` lies beyond `at` by more than `slack`, `less`
+    // when short of it by as much.
+    void Steer(SDLKey less, SDLKey more, float at, float want, float slack);
     [[noreturn]] void Fail(const std::string& step, const std::string& why = "") const;
-
-    // Walks an overworld level's player, by the arrow keys, until the centre
-    // of its circle is within `near` of (x, y) in world pixels. The route is
-    // planned over the level's own walls with its own collision test.
-    void WalkTo(const std::string& step, COverworld& level, float x, float y, float near = 6);
-    // The centre of the player's circle in world pixels, as the walls see it.
-    static void PlayerAt(COverworld& level, float* x, float* y);
 
     int FrameNumber() const { return frame; }
     const std::vector<KeyChange>& Recording() const { return changes; }
@@ -63,10 +56,6 @@ public:
     std::function<void(int frame)> afterFrame;
 
 private:
-    std::vector<Waypoint> PlanRoute(COverworld& level, float x, float y, float near) const;
-    bool FollowRoute(const std::string& step, COverworld& level, const std::vector<Waypoint>& route,
-                     float x, float y, float near);
-
     std::vector<KeyChange> changes;
     std::vector<bool> held, wanted;
     int frame = 0;

@@ -6,6 +6,7 @@
 // the menu shows again), throwing Stuck with the step's name otherwise.
 
 #include "tests/playthrough/pilot.h"
+#include "tests/playthrough/walker.h"
 
 // Enter for the instructions, then the level's own start key.
 void PassLoadingScreen(Pilot& pilot);
