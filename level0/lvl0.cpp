@@ -430,5 +430,6 @@ void CLvl0::FreeMemory()
     FreeMusic(birthMusic);
     CloseFont(bigFont);
     CloseFont(smallFont);
+    ReturnFreedMemory();
     LogPrintf("-Lvl 0 atbrivots\n");
 }

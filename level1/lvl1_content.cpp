@@ -1,6 +1,7 @@
 #include "level1/lvl1_content.h"
 
 #include <climits>
+#include <iterator>
 
 #include "shell/colors.h"
 
@@ -54,6 +55,9 @@ const char* const PICTURE_FILES[LVL1_PICTURES] = {
     "lvl1/eest.png",
     "lvl1/tolete.png",
 };
+
+const int FRAME_SHEETS[] = {PIC_PLAYER,   PIC_PILE,  PIC_HAZARD_OUT, PIC_DROP_MARKER,
+                            PIC_DELIVERY, PIC_FLAME, PIC_GAS_CLOUD,  PIC_GAS_METER};
 
 const char* const SOUND_FILES[LVL1_SOUNDS] = {
     "Audio/zaudee.wav",     "Audio/padzeera.wav",   "Audio/pirdiens.wav",   "Audio/tualete.wav",
@@ -118,8 +122,8 @@ const OverworldValues LEVEL1 = {
     // log
     {"--Laadeeju lvl 1\n", "--lvl 1 sasalaadeets\n", "--uzsetojam lvl 1\n", "--lvl 1 sasetots\n",
      "--Raveejam lvl1 no atminjas...\n", "--lvl1 izraveets\n"},
-    // assets: pictures, sounds, fonts 16, 18 and 30 points
-    {PICTURE_FILES, LVL1_PICTURES, SOUND_FILES, LVL1_SOUNDS, {16, 18, 30}},
+    // assets: pictures, sounds, fonts 16, 18 and 30 points, frame sheets
+    {PICTURE_FILES, LVL1_PICTURES, SOUND_FILES, LVL1_SOUNDS, {16, 18, 30}, FRAME_SHEETS, int(std::size(FRAME_SHEETS))},
     // shared: player, interface, bars, gas meter, turbo overlay, food and toilet
     // warnings, music panel, potty background, target and marker, sounds, font
     {PIC_PLAYER, PIC_INTERFACE, PIC_NEED_BARS, PIC_GAS_METER, PIC_TURBO_OVERLAY, PIC_FOOD_WARNING,

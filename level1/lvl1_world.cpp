@@ -228,8 +228,7 @@ void CLvl1::ReleaseGas()
 
 void CLvl1::DrawWorld(SDL_Surface* screen)
 {
-    FillScreen(screen, 0, 0, 0);
-    DrawAtWorld(screen, PIC_WORLD, 0, 0, 0, 0, 3700, 3000);
+    DrawWorldPicture(screen, PIC_WORLD, 3700, 3000);
     for (const HouseSpot& spot : mini_poz) DrawAtWorld(screen, PIC_SPOT_MARKER, spot.x, spot.y, 0, 0, 72, 42);
     for (const Pile& pile : suds)
         if (pile.active) DrawAtWorld(screen, PIC_PILE, pile.x, pile.y, static_cast<int>(suds_kadrs) * 40, 0, 40, 60);

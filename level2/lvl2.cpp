@@ -79,6 +79,7 @@ void CLvl2::FreeMemory()
     FreeAssets();
     scoreText.Free();
     woodText.Free();
+    eggText.Free();
     dialogBox.Free();
     LogPrintf("%s", values.log.freed);
 }

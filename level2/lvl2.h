@@ -74,6 +74,8 @@ private:
     DialogBox dialogBox;
     CachedText scoreText;
     CachedText woodText;
+    // Its own slot: sharing the score's would render both texts every frame.
+    CachedText eggText;
 };
 
 extern CLvl2 LVL2;

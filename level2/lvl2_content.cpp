@@ -1,5 +1,7 @@
 #include "level2/lvl2_content.h"
 
+#include <iterator>
+
 #include "level2/lvl2.h"
 #include "shell/colors.h"
 
@@ -64,6 +66,8 @@ const char* const PICTURE_FILES[LVL2_PICTURES] = {
     "lvl2/pods/shit.png",
     "lvl2/pods/target.png",
 };
+
+const int FRAME_SHEETS[] = {PIC2_PLAYER, PIC2_POOP, PIC2_FLY};
 
 const char* const SOUND_FILES[LVL2_SOUNDS] = {
     "Audio/zaudee.wav", "Audio/tualete.wav", "Audio/grabeklis.wav", "Audio/malku_nomet.wav",
@@ -213,8 +217,8 @@ const OverworldValues LEVEL2 = {
     // log
     {"---Laadeeju lvl 2\n", "---lvl 2 sasalaadeets\n", "---uzsetojam lvl 2\n", "---lvl 2 sasetots\n",
      "---free lvl2...\n", "---lvl2 is free\n"},
-    // assets: pictures, sounds, fonts 16, 18 and 30 points
-    {PICTURE_FILES, LVL2_PICTURES, SOUND_FILES, LVL2_SOUNDS, {16, 18, 30}},
+    // assets: pictures, sounds, fonts 16, 18 and 30 points, frame sheets
+    {PICTURE_FILES, LVL2_PICTURES, SOUND_FILES, LVL2_SOUNDS, {16, 18, 30}, FRAME_SHEETS, int(std::size(FRAME_SHEETS))},
     // shared: player, interface, bars, no gas meter, no turbo overlay, food and
     // toilet warnings, music panel, potty background, target and marker,
     // sounds, font

@@ -138,6 +138,6 @@ void CLvl2::DrawYard(SDL_Surface* screen)
     }
     DrawNeedsStrip(screen);
     snprintf(OlasText, sizeof OlasText, "%02d ", savaktas_olas);
-    scoreText.Set(Font(FONT2_BIG), OlasText, bal);
-    scoreText.Draw(screen, Olasloc1);
+    eggText.Set(Font(FONT2_BIG), OlasText, bal);
+    eggText.Draw(screen, Olasloc1);
 }

@@ -175,8 +175,7 @@ void CLvl2::WorldKeys()
 
 void CLvl2::DrawWorld(SDL_Surface* screen)
 {
-    FillScreen(screen, 0, 0, 0);
-    DrawAtWorld(screen, PIC2_WORLD, 0, 0, 0, 0, 5000, 3812);
+    DrawWorldPicture(screen, PIC2_WORLD, 5000, 3812);
     DrawMarkers(screen);
     DrawFirePlace(screen);
     DrawLyingThings(screen);

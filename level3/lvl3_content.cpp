@@ -1,5 +1,7 @@
 #include "level3/lvl3_content.h"
 
+#include <iterator>
+
 #include "shell/colors.h"
 
 namespace {
@@ -71,6 +73,8 @@ const char* const PICTURE_FILES[LVL3_PICTURES] = {
     "lvl3/Tuning/loading.png",
 };
 
+const int FRAME_SHEETS[] = {PIC3_PLAYER, PIC3_PILE, PIC3_CAR, PIC3_BIRD_FALLING};
+
 const char* const SOUND_FILES[LVL3_SOUNDS] = {
     "Audio/zaudee.wav", "Audio/tualete.wav", "Audio/paeeda.wav",
     "Audio/pudelegrozaa.wav", "Audio/sit.wav", "Audio/shauj.wav",
@@ -131,8 +135,8 @@ const OverworldValues LEVEL3 = {
     // log
     {"----Laadeeju lvl 3\n", "----lvl 3 sasalaadeets\n", "----uzsetojam lvl 3\n", "----lvl 3 sasetots\n",
      "----Raveejam lvl3 no atminjas...\n", "----lvl3 izraveets no atminjas\n"},
-    // assets: pictures, sounds, fonts 16, 18 and 23 points
-    {PICTURE_FILES, LVL3_PICTURES, SOUND_FILES, LVL3_SOUNDS, {16, 18, 23}},
+    // assets: pictures, sounds, fonts 16, 18 and 23 points, frame sheets
+    {PICTURE_FILES, LVL3_PICTURES, SOUND_FILES, LVL3_SOUNDS, {16, 18, 23}, FRAME_SHEETS, int(std::size(FRAME_SHEETS))},
     // shared: player, interface, bars, no gas meter, no turbo overlay, food and
     // toilet warnings, music panel, potty background, target and marker,
     // sounds, font

@@ -77,6 +77,7 @@ void CLvl3::Free_tuning()
 {
     LogPrintf("----Raveejam Tuning no atminjas...\n");
     for (SDL_Surface*& picture : tuning) FreeSurface(picture);
+    ReturnFreedMemory();
     LogPrintf("----Tuning izraveets no atminjas\n");
 }
 

@@ -141,8 +141,7 @@ void CLvl3::MapKey()
 
 void CLvl3::DrawWorld(SDL_Surface* screen)
 {
-    FillScreen(screen, 0, 0, 0);
-    DrawAtWorld(screen, PIC3_WORLD, 0, 0, 0, 0, 4432, 3298);
+    DrawWorldPicture(screen, PIC3_WORLD, 4432, 3298);
     for (int k = 0; k < MISSION_SPOTS3; k++) {
         const TownSpot& look = TOWN_SPOTS[k];
         if (misi[k].active)

@@ -17,10 +17,18 @@ public:
 
 enum class TextStyle { Blended, Solid, Utf8Solid };
 
+// How a picture is drawn: whole (or clipped only by the screen's edges), or a
+// frame at a time out of a sheet of many.
+enum class PictureUse { Whole, FrameSheet };
+
 // Pictures are converted to the display format once, here, so that no frame
 // pays for a conversion. Returns nullptr for a picture that cannot be read.
-SDL_Surface* LoadPicture(const char* path);
+SDL_Surface* LoadPicture(const char* path, PictureUse use = PictureUse::Whole);
 void FreeSurface(SDL_Surface*& surface);
+// Hands the memory of what was just freed back to the system. The C library
+// keeps freed heap memory for reuse; a level left behind would otherwise stay
+// in the process's footprint under the next one.
+void ReturnFreedMemory();
 
 // Renders text into slot, releasing what the slot held. An empty text, a
 // missing font or a failed render leaves the slot empty.
@@ -30,6 +38,9 @@ void RenderText(SDL_Surface*& slot, TTF_Font* font, const char* text, SDL_Color 
 void DrawTextSurface(SDL_Surface* text, SDL_Surface* target, const SDL_Rect& loc);
 
 void FillScreen(SDL_Surface* target, Uint8 r, Uint8 g, Uint8 b);
+// Whether an opaque zimetBildi of the picture's (0, 0, w, h) to (x, y) covers
+// the whole target, so that nothing drawn before it can show.
+bool CoversTarget(SDL_Surface* picture, SDL_Surface* target, int x, int y, int w, int h);
 void DrawFullScreen(SDL_Surface* picture, SDL_Surface* target, int alpha = -1);
 
 TTF_Font* OpenGameFont(int points);

@@ -1,11 +1,23 @@
 #include "world/level_assets.h"
 
+#include <algorithm>
 #include <cstdio>
+
+namespace {
+
+PictureUse UseOf(const AssetList& list, int slot)
+{
+    const int* end = list.frameSheets + list.frameSheetCount;
+    return list.frameSheets && std::find(list.frameSheets, end, slot) != end ? PictureUse::FrameSheet
+                                                                             : PictureUse::Whole;
+}
+
+}  // namespace
 
 void LevelAssets::Load(const AssetList& list)
 {
     for (int slot = 0; slot < list.pictureCount && slot < MAX_PICTURES; slot++)
-        picture[slot] = list.pictures[slot] ? LoadPicture(list.pictures[slot]) : nullptr;
+        picture[slot] = list.pictures[slot] ? LoadPicture(list.pictures[slot], UseOf(list, slot)) : nullptr;
     for (int index = 0; index < LEVEL_FONTS; index++) font[index] = OpenGameFont(list.fontPoints[index]);
     for (int slot = 0; slot < list.soundCount && slot < MAX_SOUNDS; slot++)
         sound[slot] = LoadSound(list.sounds[slot]);

@@ -8,13 +8,16 @@ const int MUSIC_TRACKS = 10;
 const int LEVEL_FONTS = 3;
 
 // What a level loads, in the order it loads it: its pictures, its three
-// fonts, its sounds; the ten music-panel tracks are the same for all.
+// fonts, its sounds; the ten music-panel tracks are the same for all. The
+// frame sheets are the picture slots drawn a frame at a time.
 struct AssetList {
     const char* const* pictures;
     int pictureCount;
     const char* const* sounds;
     int soundCount;
     int fontPoints[LEVEL_FONTS];
+    const int* frameSheets;
+    int frameSheetCount;
 };
 
 // The handles a level holds from its Load to its FreeMemory.

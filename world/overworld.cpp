@@ -331,6 +331,14 @@ void COverworld::DrawPlayer(SDL_Surface* screen)
                static_cast<int>(player.screenX), static_cast<int>(player.screenY), w, h, -1);
 }
 
+void COverworld::DrawWorldPicture(SDL_Surface* screen, int slot, int w, int h)
+{
+    const int x = static_cast<int>(0 - world.offsetX), y = static_cast<int>(0 - world.offsetY);
+    // Where the picture covers the whole screen the black could never show.
+    if (!CoversTarget(Picture(slot), screen, x, y, w, h)) FillScreen(screen, 0, 0, 0);
+    DrawAtWorld(screen, slot, 0, 0, 0, 0, w, h);
+}
+
 void COverworld::DrawAtWorld(SDL_Surface* screen, int slot, float x, float y, int srcX, int srcY, int w, int h)
 {
     zimetBildi(Picture(slot), screen, srcX, srcY, static_cast<int>(x - world.offsetX),
@@ -367,6 +375,7 @@ void COverworld::FreeAssets()
 {
     assets.Free();
     overlay.Free();
+    ReturnFreedMemory();
 }
 
 void COverworld::SetUpWorld()

@@ -55,6 +55,8 @@ protected:
     void DrawPlayer(SDL_Surface* screen);
     // The occluders in order with the player among them, by its depth point.
     void DrawDepthSorted(SDL_Surface* screen, const Occluder* occluders, int count, float depthX, float depthY);
+    // The world picture at the camera, over black where it ends.
+    void DrawWorldPicture(SDL_Surface* screen, int slot, int w, int h);
     // Draws a picture at a world position, truncated toward zero on screen.
     void DrawAtWorld(SDL_Surface* screen, int slot, float x, float y, int srcX, int srcY, int w, int h);
     void DrawDevOverlay(SDL_Surface* screen, const char* const lines[3]);
