@@ -1,10 +1,17 @@
 // The shell: the key table, the score slots, the frame timer and pacing,
 // drawing, and screenshots.
 
+#include <SDL_image.h>
 #include <SDL_ttf.h>
 
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "shell/draw.h"
 #include "shell/game.h"
@@ -185,4 +192,49 @@ TEST_F(ScreenshotTest, AFileThatCannotBeWrittenIsNotReportedAsSaved)
     Tap(SDLK_F8);
     EXPECT_EQ(CountInLog("saved"), 0u);
     EXPECT_EQ(CountInLog("Screenshot 8-3-2026_14-5-9.bmp nav saglabaats: "), 1u);
+}
+
+// LoadPicture converts with its own loop and run-length encodes; what it
+// draws must be what SDL's own conversion of the same file draws.
+TEST_F(VideoTest, LoadedPicturesDrawAsSdlsOwnConversionDraws)
+{
+    std::vector<std::string> pictures;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(".")) {
+        const std::string ext = entry.path().extension().string();
+        if (ext == ".png" || ext == ".jpg") pictures.push_back(entry.path().string());
+    }
+    std::sort(pictures.begin(), pictures.end());
+    ASSERT_GT(pictures.size(), 50u);
+    auto drawn = [&](SDL_Surface* picture) {
+        SDL_Surface* canvas = SDL_CreateRGBSurface(SDL_SWSURFACE, picture->w, picture->h, 32, screen->format->Rmask,
+                                                   screen->format->Gmask, screen->format->Bmask, 0);
+        SDL_FillRect(canvas, nullptr, SDL_MapRGB(canvas->format, 40, 90, 160));
+        CScene::zimetBildi(picture, canvas, 0, 0, 0, 0, picture->w, picture->h, -1);
+        return canvas;
+    };
+    for (size_t k = 0; k < pictures.size(); k += 6) {
+        SCOPED_TRACE(pictures[k]);
+        SDL_Surface* ours = LoadPicture(pictures[k].c_str());
+        SDL_Surface* decoded = IMG_Load(pictures[k].c_str());
+        ASSERT_TRUE(ours && decoded);
+        SDL_Surface* theirs = decoded->format->Amask ? SDL_DisplayFormatAlpha(decoded) : SDL_DisplayFormat(decoded);
+        SDL_Surface* a = drawn(ours);
+        SDL_Surface* b = drawn(theirs);
+        SDL_LockSurface(a);
+        SDL_LockSurface(b);
+        // Colour channels only: the canvas's fourth byte is unused.
+        int worst = 0;
+        for (int y = 0; y < a->h; y++) {
+            const Uint32* rowA = reinterpret_cast<Uint32*>(static_cast<Uint8*>(a->pixels) + y * a->pitch);
+            const Uint32* rowB = reinterpret_cast<Uint32*>(static_cast<Uint8*>(b->pixels) + y * b->pitch);
+            for (int x = 0; x < a->w; x++)
+                for (const int shift : {0, 8, 16})
+                    worst = std::max(worst, std::abs(int((rowA[x] >> shift) & 0xFF) - int((rowB[x] >> shift) & 0xFF)));
+        }
+        SDL_UnlockSurface(a);
+        SDL_UnlockSurface(b);
+        EXPECT_EQ(worst, 0) << "largest colour channel difference";
+        for (SDL_Surface* surface : {a, b, theirs, decoded}) SDL_FreeSurface(surface);
+        FreeSurface(ours);
+    }
 }
