@@ -29,6 +29,9 @@ void UseHeadlessSdl()
     ASSERT_EQ(chdir(VIPRATS_DATA_DIR), 0) << "no data tree at " << VIPRATS_DATA_DIR;
 }
 
+
+}  // namespace
+
 void PushKey(SDLKey key, bool down)
 {
     SDL_Event event = {};
@@ -38,8 +41,6 @@ void PushKey(SDLKey key, bool down)
     event.key.keysym.sym = key;
     SDL_PushEvent(&event);
 }
-
-}  // namespace
 
 void GameTest::SetUp()
 {

@@ -62,6 +62,9 @@ protected:
     bool started = false;
 };
 
+// A key event into SDL's queue, as a keyboard would put it there.
+void PushKey(SDLKey key, bool down);
+
 // Pixel of any 32-bit-or-less surface as 0xRRGGBB; alpha, when asked for, in *alpha.
 Uint32 SurfacePixel(SDL_Surface* surface, int x, int y, Uint8* alpha = nullptr);
 

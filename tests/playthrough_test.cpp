@@ -195,19 +195,10 @@ class PlaythroughLeg : public Playthrough {
 protected:
     void Leg(const char* code, void (*route)(Pilot&), int endScene)
     {
+        SkipToMenu();
+        CheatTo(code);
         Pilot pilot;
         try {
-            pilot.Until("intro gives way to the menu", [&] {
-                if (kas_notiek == STATE_INTRO) pilot.Tap(SDLK_SPACE);
-                return kas_notiek == STATE_MENU;
-            });
-            pilot.Hold(SDLK_LSHIFT);
-            pilot.Hold(SDLK_c);
-            pilot.Frame();
-            pilot.LetAll();
-            pilot.Type(code);
-            pilot.Tap(SDLK_RETURN);
-            pilot.Until("cheat code", [] { return kas_notiek != STATE_MENU; }, 5);
             route(pilot);
         } catch (const Stuck& stuck) {
             FAIL() << stuck.what();
@@ -233,12 +224,7 @@ TEST_F(Playthrough, ReplayOfTheRecordedGameMeetsItsExpectations)
     int frame = 0;
     while (frame <= lastFrame + 10 && !Quit) {
         for (; next < changes.size() && changes[next].frame == frame; next++) {
-            SDL_Event event = {};
-            event.type = changes[next].down ? SDL_KEYDOWN : SDL_KEYUP;
-            event.key.type = event.type;
-            event.key.state = changes[next].down ? SDL_PRESSED : SDL_RELEASED;
-            event.key.keysym.sym = static_cast<SDLKey>(changes[next].key);
-            SDL_PushEvent(&event);
+            PushKey(static_cast<SDLKey>(changes[next].key), changes[next].down);
         }
         Frame();
         checkpoints.AfterFrame(++frame);

@@ -187,7 +187,8 @@ protected:
     // picture, then Space again goes to the menu.
     void ClosingPicture()
     {
-        Cheat("9072");
+        ASSERT_EQ(kas_notiek, STATE_MENU);
+        CheatTo("9072");
         PassLoadingScreen();
         for (int& task : uzdevums) task = 0;
         offsetX3 = misi[SPOT_EXIT].x + SPOT_REACH_X - SPOT_PLAYER_DX - player3.screenX;
@@ -206,9 +207,11 @@ protected:
         ASSERT_NO_FATAL_FAILURE(MenuAndCheatScreen());
         ASSERT_NO_FATAL_FAILURE(Level0());
         ASSERT_NO_FATAL_FAILURE(WorldLevel(LVL1, STATE_LEVEL1, STATE_INFO + 1));
-        Cheat("4861");
+        ASSERT_EQ(kas_notiek, STATE_MENU);
+        CheatTo("4861");
         ASSERT_NO_FATAL_FAILURE(WorldLevel(LVL2, STATE_LEVEL2, STATE2_HUNGER + 1));
-        Cheat("9072");
+        ASSERT_EQ(kas_notiek, STATE_MENU);
+        CheatTo("9072");
         ASSERT_NO_FATAL_FAILURE(WorldLevel(LVL3, STATE_LEVEL3, STATE3_INFO + 1));
         ASSERT_NO_FATAL_FAILURE(ClosingPicture());
         ASSERT_EQ(menu_atels, 1);

@@ -21,19 +21,6 @@ protected:
         ASSERT_EQ(kas_notiek, STATE_LOAD0);
     }
 
-    // Left Shift + c opens the cheat screen; the digits and Enter pick a level.
-    void Cheat(const char* code)
-    {
-        ASSERT_EQ(kas_notiek, STATE_MENU);
-        Press(SDLK_LSHIFT);
-        Press(SDLK_c);
-        Frame();
-        Release(SDLK_LSHIFT);
-        Release(SDLK_c);
-        for (const char* digit = code; *digit; digit++) Tap(static_cast<SDLKey>(*digit));
-        Tap(SDLK_RETURN);
-    }
-
     // The title frame, the loading frame, then the keys that leave. Level 0's
     // screen waits three seconds before it takes Enter; the clock is moved
     // on rather than run frame by frame.

@@ -107,7 +107,8 @@ protected:
 
     void CheatAndBack(const char* code, int level)
     {
-        Cheat(code);
+        ASSERT_EQ(kas_notiek, STATE_MENU);
+        CheatTo(code);
         PassLoadingQuickly();
         ASSERT_EQ(kas_notiek, level);
         PlayBriefly();
@@ -118,7 +119,8 @@ protected:
     // then its pictures, then the garage; the pause screen leaves it.
     void TuningAndBack()
     {
-        Cheat("9072");
+        ASSERT_EQ(kas_notiek, STATE_MENU);
+        CheatTo("9072");
         PassLoadingQuickly();
         ASSERT_EQ(kas_notiek, STATE_LEVEL3);
         misi[SPOT_GARAGE].active = true;

@@ -2,20 +2,7 @@
 #include "tests/playthrough/routes.h"
 
 #include "shell/game.h"
-
-namespace {
-
-void PushKey(int key, bool down)
-{
-    SDL_Event event = {};
-    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    event.key.type = event.type;
-    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = static_cast<SDLKey>(key);
-    SDL_PushEvent(&event);
-}
-
-}  // namespace
+#include "tests/harness.h"
 
 Pilot::Pilot() : held(SDLK_LAST, false), wanted(SDLK_LAST, false) {}
 
@@ -25,7 +12,7 @@ void Pilot::Frame(int count)
         for (int key = 0; key < SDLK_LAST; key++) {
             if (held[key] == wanted[key]) continue;
             held[key] = wanted[key];
-            PushKey(key, held[key]);
+            PushKey(static_cast<SDLKey>(key), held[key]);
             changes.push_back({frame, key, held[key]});
         }
         RunFrame();
