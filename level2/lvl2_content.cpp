@@ -210,7 +210,14 @@ const DialogEntry LEVEL2_DIALOGS[DIALOGS2] = {
     {"\xd0odien tak latvie\xf0u senie sv\xe7tki - j\xe2\xf2i, a nu ka sataisi ugunskuru!",
      "Today is latvian traditional holidays - j\xe2\xf2i, go light up some fire!",
      [] { CloseBox(); SpotOn(SPOT2_FIREWOOD_DROP); misija = 4; SpotOff(SPOT2_QUEST_GIVER); },
-     [] { CloseBox(); SpotOff(SPOT2_FIREWOOD_DROP); SpotOn(SPOT2_QUEST_GIVER); }},
+     [] {
+         CloseBox();
+         // After a Y in the same frame the bonfire stays accepted: no later
+         // dialog would switch the drop spot back on.
+         if (misija == 4) return;
+         SpotOff(SPOT2_FIREWOOD_DROP);
+         SpotOn(SPOT2_QUEST_GIVER);
+     }},
 };
 
 const OverworldValues LEVEL2 = {

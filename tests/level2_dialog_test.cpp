@@ -60,7 +60,7 @@ TEST_F(Level2Test, TheQuestGiverOpensTheBoxAndNPutsHimBack)
     EXPECT_EQ(misija, 0);
 }
 
-TEST_F(Level2Test, YAndNTogetherOnTheEggDialogApplyBothYFirst)
+TEST_F(Level2Test, YAndNTogetherApplyBothYFirstButTheBonfireStaysAcceptedAndTheLevelFinishable)
 {
     OpenBox(0);
     Keys[SDLK_y] = Keys[SDLK_n] = 1;
@@ -70,6 +70,19 @@ TEST_F(Level2Test, YAndNTogetherOnTheEggDialogApplyBothYFirst)
     EXPECT_FALSE(mini[SPOT2_EGGS].active);
     EXPECT_TRUE(mini[SPOT2_QUEST_GIVER].active);
     EXPECT_EQ(Keys[SDLK_y], 1);
+
+    OpenBox(3);
+    Frame();
+    Keys[SDLK_y] = Keys[SDLK_n] = 0;
+    EXPECT_FALSE(LVL2.dialogOpen);
+    EXPECT_EQ(misija, 4);
+    EXPECT_FALSE(mini[SPOT2_QUEST_GIVER].active) << "no empty fifth dialog to open";
+    malkas_chupa = FIREWOOD - 1;
+    player10.carrying = 1;
+    StandAtSpot(mini[SPOT2_FIREWOOD_DROP]);
+    FrameWith(SDLK_SPACE);
+    EXPECT_EQ(malkas_chupa, FIREWOOD);
+    EXPECT_TRUE(mini[SPOT2_EXIT].active);
 }
 
 TEST_F(Level2Test, MissionFourHasNoDialogAnOpenBoxShowsNothingAndKeepsItsKeys)
