@@ -63,7 +63,8 @@ void CLvl1::WallBallFrame(SDL_Surface* screen)
         if (bumbax < BALL_HOME_X) {
             bumbax = BALL_HOME_X;
             bumba_lido = BALL_HELD;
-            if (pret_skaits_int == HITS_TO_FINISH) process = STATE_WORLD;
+            // Past ten (a hit on a later visit) still ends the game, never endless play.
+            if (pret_skaits_int >= HITS_TO_FINISH) process = STATE_WORLD;
         }
     }
 
