@@ -253,6 +253,8 @@ void CLvl0::Uzsetot()
     Score.Reset();
     burts = 0;
     for (char& letter : vards) letter = 0;
+    // The cleared name shows as cleared: a new game's name slide starts empty.
+    FreeSurface(nameText);
     for (int slot = 0; slot < OBSTACLE_SLOTS; slot++)
         naidnieks1[slot] = {OBSTACLE_ENTRY_X + OBSTACLE_SPACING * slot, rand() % OBSTACLE_HEIGHTS};
     for (int k = 0; k < RIVALS; k++) cits_sperm[k] = {-RIVAL_SPACING * k, rand() % RIVAL_HEIGHTS};

@@ -406,12 +406,16 @@ TEST_F(Level0Test, NameTakesLowerCaseLettersAndDigitsUpToTenAndRendersNothingAft
     TTF_SizeText(font, "jan19bcdef", &w, &h);
     TTF_CloseFont(font);
     int firstWhite = -1, lastWhite = -1;
-    for (int y = VardsLoc.y; y < VardsLoc.y + h; y++)
-        for (int x = VardsLoc.x - 20; x < 1024; x++) {
-            if (Pixel(x, y) != 0xFFFFFF) continue;
-            if (firstWhite < 0 || x < firstWhite) firstWhite = x;
-            lastWhite = std::max(lastWhite, x);
-        }
+    const auto findWhite = [&] {
+        firstWhite = lastWhite = -1;
+        for (int y = VardsLoc.y; y < VardsLoc.y + h; y++)
+            for (int x = VardsLoc.x - 20; x < 1024; x++) {
+                if (Pixel(x, y) != 0xFFFFFF) continue;
+                if (firstWhite < 0 || x < firstWhite) firstWhite = x;
+                lastWhite = std::max(lastWhite, x);
+            }
+    };
+    findWhite();
     EXPECT_GE(firstWhite, VardsLoc.x);
     EXPECT_LT(firstWhite, VardsLoc.x + 30);
     EXPECT_GT(lastWhite, VardsLoc.x + w - 40);
@@ -427,4 +431,14 @@ TEST_F(Level0Test, NameTakesLowerCaseLettersAndDigitsUpToTenAndRendersNothingAft
     EXPECT_STREQ(vards, "jan19bcdex") << "the waiting key joins once there is room";
     Release(SDLK_x);
     Frame();
+
+    // A new game's name slide shows no name from this one.
+    LVL0.FreeMemory();
+    LVL0.Load(screen);
+    Frame();
+    LAIKS = 0;
+    Survive();
+    ASSERT_TRUE(FramesUntil([] { return kkadskadrs == 10; }, 100));
+    findWhite();
+    EXPECT_EQ(lastWhite, -1);
 }
