@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "frontend/menu.h"
 #include "shell/colors.h"
 #include "tests/level1_fixture.h"
 
@@ -155,6 +156,16 @@ TEST_F(ControllerTest, ScoreIsYellowOrRedAndHiddenOffTheWorldAndOnIntros)
         EXPECT_FALSE(AnyPixel(screen, scoreArea, red)) << state;
     }
     EXPECT_FALSE(DrawTextB);
+    // The pause screen's map leaves the intro; the world it closes to shows the score.
+    FrameWith(SDLK_ESCAPE);
+    pause_atels = 2;
+    FrameWith(SDLK_RETURN);
+    Frame();
+    FrameWith(SDLK_k);
+    HoldNeeds();
+    Frame();
+    EXPECT_EQ(process, STATE_WORLD);
+    EXPECT_TRUE(AnyPixel(screen, scoreArea, red));
 }
 
 TEST_F(ControllerTest, MapInfoAndNoticeKeys)

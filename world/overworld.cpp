@@ -58,7 +58,10 @@ void COverworld::sceena(SDL_Surface* screen)
 
 void COverworld::KarteSet(int on)
 {
-    if (on == 1) world.process = values.controller.mapState;
+    if (on != 1) return;
+    world.process = values.controller.mapState;
+    // The map leaves a mini-game's intro behind: the world it closes to shows its score.
+    world.drawText = true;
 }
 
 // --- music panel ----------------------------------------------------------
