@@ -104,8 +104,8 @@ void CLvl3::mini_tunesana(SDL_Surface* screen)
     case TUNING: TuningScreen(screen); break;
     }
     if (Keys[SDLK_v]) {
-        // Only what is loaded is released: v may come before the load.
-        if (TuningLoaded()) Free_tuning();
+        // Logged in every step; v before the load releases nothing, as nothing is held.
+        Free_tuning();
         process3 = STATE3_WORLD;
         tun_proc = SHOW_LOADING;
     }
