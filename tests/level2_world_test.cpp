@@ -162,6 +162,17 @@ TEST_F(Level2Test, TheFirstOverlayHidesAPlayerOutsideItsZoneAndLaterOnesOnlyCove
     }
 }
 
+TEST_F(Level2Test, F3OutlinesABoundaryWallWhoseFarEndIsThousandsOfPixelsOff)
+{
+    ClearPictures();
+    HoldNeeds();
+    // The top wall's lower edge, world y 560, runs from screen x -200 to 4800.
+    offsetX2 = offsetY2 = 200;
+    FrameWith(SDLK_F3);
+    Frame();
+    for (const int x : {100, 300}) EXPECT_EQ(Pixel(x, 360), 0xFFFFFFu) << x;
+}
+
 TEST_F(Level2Test, OnTheHungerScreenFoodKeepsFallingAndStarvesAgain)
 {
     process2 = STATE2_HUNGER;

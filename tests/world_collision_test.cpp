@@ -162,7 +162,8 @@ TEST_F(CollisionFile, MalformedFilesWriteOnlyTheTableAndNeverBlockEverything)
 }
 
 // The developer overlay outlines whatever the file held: a wall far off, or
-// one with corners past any screen coordinate, draws nothing and ends at once.
+// one with corners past any screen coordinate, draws at most its part on the
+// surface and ends at once.
 TEST(DevOverlay, OutlinesOfFarOrHugeWallsEndAndStayOnTheSurface)
 {
     SDL_Surface* surface = SDL_CreateRGBSurface(SDL_SWSURFACE, 1024, 768, 32, 0xFF0000, 0xFF00, 0xFF, 0);

@@ -16,17 +16,37 @@ void PutPixel(SDL_Surface* target, int x, int y, Uint32 colour)
     }
 }
 
-// Keeps a line that runs far off screen from walking millions of pixels.
-bool FarOff(const SDL_Surface* target, int x0, int y0, int x1, int y1)
+// Cuts a line down to its part on the surface; false when none of it is.
+bool ClipToSurface(const SDL_Surface* target, int& x0, int& y0, int& x1, int& y1)
 {
-    const int margin = 4096;
-    return std::abs(x0) > margin || std::abs(y0) > margin || std::abs(x1) > margin || std::abs(y1) > margin ||
-           (x0 < 0 && x1 < 0) || (y0 < 0 && y1 < 0) || (x0 >= target->w && x1 >= target->w) ||
-           (y0 >= target->h && y1 >= target->h);
+    const double dx = double(x1) - x0, dy = double(y1) - y0;
+    double from = 0, to = 1;
+    const double edges[4][2] = {{-dx, double(x0)},
+                                {dx, double(target->w - 1) - x0},
+                                {-dy, double(y0)},
+                                {dy, double(target->h - 1) - y0}};
+    for (const auto& edge : edges) {
+        const double p = edge[0], q = edge[1];
+        if (p == 0) {
+            if (q < 0) return false;
+            continue;
+        }
+        const double t = q / p;
+        if (p < 0 && t > from) from = t;
+        if (p > 0 && t < to) to = t;
+    }
+    if (from > to) return false;
+    const int startX = static_cast<int>(std::lround(x0 + from * dx));
+    const int startY = static_cast<int>(std::lround(y0 + from * dy));
+    x1 = static_cast<int>(std::lround(x0 + to * dx));
+    y1 = static_cast<int>(std::lround(y0 + to * dy));
+    x0 = startX;
+    y0 = startY;
+    return true;
 }
 
-// A corner far past any screen (a huge number in the map) lands just far
-// enough off for FarOff, not on an int overflow and a billion-pixel walk.
+// A corner far past any screen (a huge number in the map) lands far off,
+// not on an int overflow.
 int ScreenCoordinate(float world, float offset)
 {
     const float limit = 1 << 20;
@@ -38,7 +58,9 @@ int ScreenCoordinate(float world, float offset)
 
 void Line(SDL_Surface* target, int x0, int y0, int x1, int y1, Uint32 colour)
 {
-    if (FarOff(target, x0, y0, x1, y1)) return;
+    // Only the part on the surface is walked: a wall thousands of pixels long
+    // is outlined where it shows, neither dropped nor walked off screen.
+    if (!ClipToSurface(target, x0, y0, x1, y1)) return;
     const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
     const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
     int error = dx + dy;
