@@ -42,9 +42,17 @@ void CMenu::Load_menu(SDL_Surface*)
     menuFont = OpenGameFont(68);
     clickSound = LoadSound("Audio/menu.wav");
     menuMusic = LoadMusic("Music/menu.ogg", "menu.ogg");
+    PlayMenuMusic(true);
+    LogPrintf("-Menu aplaadeets\n");
+}
+
+void CMenu::PlayMenuMusic(bool musicOn)
+{
     Mix_VolumeMusic(128);
     PlayMusicLooping(menuMusic);
-    LogPrintf("-Menu aplaadeets\n");
+    if (musicOn) return;
+    Mix_PauseMusic();
+    Mix_VolumeMusic(0);
 }
 
 void CMenu::FreeMemory()
@@ -154,8 +162,5 @@ void CMenu::pause(SDL_Surface* screen, SDL_Surface* background)
         break;
     }
     PlaySound(CLICK_CHANNEL, clickSound);
-    if (item == 4) {
-        Mix_VolumeMusic(128);
-        PlayMusicLooping(menuMusic);
-    }
+    if (item == 4) PlayMenuMusic(true);
 }

@@ -23,6 +23,9 @@ public:
     void Cheat(SDL_Surface* screen);
     void pause(SDL_Surface* screen, SDL_Surface* background);
     void FreeMemory();
+    // The menu music from its start at full volume; with the music switched
+    // off (F7) it waits paused and silent for F7 to bring it back.
+    void PlayMenuMusic(bool musicOn);
 
     bool enteris() const { return newGameRequested; }
     void enteris_() { newGameRequested = false; }

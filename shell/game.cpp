@@ -195,6 +195,8 @@ void DrawSceena(SDL_Surface* screen)
         if (LVL3.DemoBeigts() && Keys[SDLK_SPACE]) {
             LVL3.FreeMemory();
             kas_notiek = STATE_MENU;
+            // The closing picture paused the town's music; the menu plays its own, as F7 allows.
+            Menu.PlayMenuMusic(skanja);
         }
         break;
     }

@@ -1,6 +1,8 @@
 // The town: the spot actions and their order, the dialogs, the end of the
 // task chain and the closing picture, and the pile table.
 
+#include <SDL_mixer.h>
+
 #include "tests/level3_fixture.h"
 
 namespace {
@@ -46,7 +48,7 @@ TEST_F(Level3Test, OneSpacePressFiresOneActionAndKWinsTheFrame)
     EXPECT_EQ(process3, STATE3_MAP);
 }
 
-TEST_F(Level3Test, TheFightTakesTwoFreshYesesAndItsReportOpensTheExitInTheSameFrame)
+TEST_F(Level3Test, TheFightTakesTwoFreshYesesItsReportOpensTheExitAndTheDemoEndsOnTheMenuMusic)
 {
     for (const int task : {TASK_DRINK, TASK_BELASI, TASK_RIKTIS, TASK_HUNT}) uzdevums[task] = TASK_DONE;
     UseSpot(SPOT_SLAUGHTERHOUSE);
@@ -74,14 +76,20 @@ TEST_F(Level3Test, TheFightTakesTwoFreshYesesAndItsReportOpensTheExitInTheSameFr
     EXPECT_TRUE(Active(SPOT_EXIT)) << "in the same frame";
 
     // The exit: the closing picture, and Space goes to the menu.
+    Mix_HaltMusic();  // as the loading screen leaves it: the town plays its own track
+    Frame();
     UseSpot(SPOT_EXIT);
     EXPECT_EQ(process3, STATE3_CLOSING);
     EXPECT_TRUE(LVL3.DemoBeigts());
     EXPECT_EQ(kas_notiek, STATE_LEVEL3) << "the Space that used the exit was cleared";
     Frame();
+    Tap(SDLK_F7);  // the menu music comes back as F7 left it: off, until F7 again
     Tap(SDLK_SPACE);
     EXPECT_EQ(kas_notiek, STATE_MENU);
     EXPECT_EQ(CountInLog("----lvl3 izraveets no atminjas\n"), 1u);
+    EXPECT_TRUE(Mix_PausedMusic());
+    Tap(SDLK_F7);
+    EXPECT_TRUE(Mix_PlayingMusic() && !Mix_PausedMusic());
 }
 
 TEST_F(Level3Test, NoInDialogTwoLetsThePlayerComeBackAndAccept)
