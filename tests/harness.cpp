@@ -52,6 +52,7 @@ void GameTest::SetUp()
     // The scene a fresh process starts in, whatever an earlier test left.
     kas_notiek = STATE_INTRO;
     tekosais_lvl = STATE_LEVEL0;
+    skanja = true;
     ASSERT_EQ(StartUp(), 0) << log;
     started = true;
 }
