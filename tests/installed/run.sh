@@ -21,6 +21,8 @@ while [ $# -gt 0 ]; do
     esac
 done
 
+# The launcher changes folder before the program loads it.
+keys=$(readlink -f "$keys")
 scratch=$(mktemp -d)
 game=
 cleanup() {
