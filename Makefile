@@ -5,6 +5,8 @@ JOBS       ?= $(shell nproc)
 PACKAGES   := cmake g++ make pkg-config libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev \
               libsdl-ttf2.0-dev libgtest-dev python3 python3-pil python3-numpy python3-fonttools \
               vorbis-tools fonts-dejavu-core
+# The Debian package and its checks in `make test` (packaging/linux/).
+PACKAGES   += dpkg-dev file desktop-file-utils appstream
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all play test bench test-asan deps build clean playthrough-expectations fuzz-deps fuzz windows-deps windows windows-test
@@ -75,6 +77,17 @@ fuzz: fuzz-deps
 	  -close_fd_mask=1 -dict=$(CURDIR)/tests/fuzz/collision.dict corpus seeds > fuzz.log 2>&1 \
 	  || { cat fuzz.log; exit 1; }
 	@grep -E '^Done [0-9]+ runs' $(FUZZ_BUILD)/fuzz.log
+
+# The Debian package: $(BUILD)/viprats_<version>_amd64.deb, checked by lintian
+# and the desktop's validators (packaging/linux/).
+.PHONY: package
+package: build
+	@$(MAKE) --no-print-directory deps PACKAGES=lintian
+	rm -f $(BUILD)/viprats_*.deb
+	cd $(BUILD) && cpack -G DEB
+	desktop-file-validate packaging/linux/lv.viprats.viprats.desktop
+	appstreamcli validate --no-net $(BUILD)/packaging/lv.viprats.viprats.metainfo.xml
+	lintian --fail-on error $(BUILD)/viprats_*.deb
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

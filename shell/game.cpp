@@ -38,6 +38,9 @@ const int MIXER_CHUNK = 2048;
 const int MIXER_CHUNK = 1024;
 #endif
 
+// 1024x768, 32 bits per pixel, full screen or a window.
+SDL_Surface* SetVideoMode(Uint32 flags) { return SDL_SetVideoMode(1024, 768, 32, flags); }
+
 bool IsPlayState(int state)
 {
     return state == STATE_LEVEL0 || state == STATE_LEVEL1 || state == STATE_LEVEL2 ||
@@ -171,6 +174,24 @@ void SaveScreenshot()
 
 }  // namespace
 
+void ToggleFullScreen()
+{
+    Keys[SDLK_F11] = 0;
+    if (SDL_WM_ToggleFullScreen(screen)) return;
+    // Where SDL cannot switch in place, the mode is set anew; the frame that
+    // was on the old surface goes onto the new one.
+    const Uint32 wanted = (screen->flags & SDL_FULLSCREEN) ^ SDL_FULLSCREEN;
+    SDL_Surface* frame = SDL_DisplayFormat(screen);
+    SDL_Surface* switched = SetVideoMode(wanted);
+    if (!switched) {
+        LogPrintf("Nevar iesleegt video modi: %s\n", SDL_GetError());
+        switched = SetVideoMode(wanted ^ SDL_FULLSCREEN);
+    }
+    screen = switched;
+    if (screen && frame) SDL_BlitSurface(frame, nullptr, screen, nullptr);
+    SDL_FreeSurface(frame);
+}
+
 void DrawSceena(SDL_Surface* screen)
 {
     if (Keys[SDLK_ESCAPE] && IsPlayState(kas_notiek)) OpenPause(screen);
@@ -216,7 +237,7 @@ int StartUp()
         return -1;
     }
     LogPrintf("TTF cicilizeets.\n");
-    screen = SDL_SetVideoMode(1024, 768, 32, SDL_FULLSCREEN);
+    screen = SetVideoMode(SDL_FULLSCREEN);
     if (!screen) {
         LogPrintf("Nevar iesleegt video modi: %s\n", SDL_GetError());
         SDL_Quit();
@@ -232,6 +253,7 @@ int StartUp()
     SDL_ShowCursor(SDL_DISABLE);
     SDL_EnableUNICODE(1);
     Timer.Initialize();
+    QuitEvent = false;
     srand(static_cast<unsigned>(GameCalendarTime()));
     Load.LoadScreens(screen);
     Load.Uzsetot();
@@ -242,7 +264,16 @@ int StartUp()
 void RunFrame()
 {
     HandleEvents();
+    if (Keys[SDLK_F11]) ToggleFullScreen();
+    // A display that takes neither mode any more ends the game in order
+    // rather than drawing into nothing.
+    if (!screen) {
+        Quit = true;
+        return;
+    }
     Timer.Update();
+    // The desktop's way of ending a program is the menu's exit.
+    if (QuitEvent) Menu.pazust(true);
     Quit = Menu.pazust();
     DrawSceena(screen);
     if (Keys[SDLK_F8]) {

@@ -29,6 +29,9 @@ extern Uint32 speles_atrums;
 extern char filename[100];
 
 void DrawSceena(SDL_Surface* screen);
+// F11: full screen or a 1024x768 window, keeping the frame and every state.
+// `screen` may be a new surface afterwards.
+void ToggleFullScreen();
 
 // The program in three parts, so that tests can run it frame by frame.
 int StartUp();  // 0, or -1 when SDL, the fonts, the video mode or the mixer fail

@@ -2,6 +2,7 @@
 
 unsigned char Keys[KEY_TABLE_SIZE];
 SDL_Event Event;
+bool QuitEvent = false;
 
 void SetKey(int sym, unsigned char down)
 {
@@ -17,5 +18,7 @@ void HandleEvents()
             SetKey(Event.key.keysym.sym, 1);
         else if (Event.type == SDL_KEYUP)
             SetKey(Event.key.keysym.sym, 0);
+        else if (Event.type == SDL_QUIT)
+            QuitEvent = true;
     }
 }

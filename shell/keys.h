@@ -9,6 +9,8 @@ const int KEY_TABLE_SIZE = 512;
 // per press clears its entry; it stays 0 until the key goes down again.
 extern unsigned char Keys[KEY_TABLE_SIZE];
 extern SDL_Event Event;
+// Set by SDL's quit event: SIGINT, SIGTERM or the window's close button.
+extern bool QuitEvent;
 
 void HandleEvents();
 // Key events go through here; a symbol outside the table is ignored.

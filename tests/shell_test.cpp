@@ -8,11 +8,13 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "frontend/menu.h"
 #include "shell/draw.h"
 #include "shell/game.h"
 #include "shell/keys.h"
@@ -86,6 +88,53 @@ TEST_F(TimerTest, KeyPressedAndReleasedBetweenFramesIsLost)
     Press(SDLK_a);
     Frame();
     EXPECT_EQ(Keys[SDLK_a], 1);
+}
+
+class WindowTest : public GameTest {
+protected:
+    std::vector<Uint32> ScreenPixels() const
+    {
+        std::vector<Uint32> pixels;
+        for (int y = 0; y < screen->h; y += 3)
+            for (int x = 0; x < screen->w; x += 3) pixels.push_back(Pixel(x, y));
+        return pixels;
+    }
+};
+
+// The dummy driver cannot switch in place, so this is the path that sets the
+// video mode anew.
+TEST_F(WindowTest, F11SwitchesBetweenFullScreenAndAWindowKeepingTheFrameAndTheState)
+{
+    SkipToMenu();
+    Tap(SDLK_DOWN);
+    Frame();
+    ASSERT_EQ(menu_atels, 2);
+    ASSERT_TRUE(screen->flags & SDL_FULLSCREEN);
+    const std::vector<Uint32> menuFrame = ScreenPixels();
+    Press(SDLK_RIGHT);  // held through the switch
+    Press(SDLK_F11);
+    Frame(2);  // F11 held: one switch per press
+    EXPECT_FALSE(screen->flags & SDL_FULLSCREEN);
+    EXPECT_EQ(screen->w * 10000 + screen->h * 10 + screen->format->BitsPerPixel / 8, 10247684);
+    EXPECT_EQ(Keys[SDLK_RIGHT], 1);
+    EXPECT_EQ(kas_notiek, STATE_MENU);
+    EXPECT_EQ(menu_atels, 2);
+    EXPECT_EQ(ScreenPixels(), menuFrame);
+    // Whatever the scene draws next, the frame already shown moves over as it is.
+    ToggleFullScreen();
+    EXPECT_TRUE(screen->flags & SDL_FULLSCREEN);
+    EXPECT_EQ(ScreenPixels(), menuFrame);
+}
+
+TEST_F(WindowTest, SigtermEndsTheLoopAfterItsFrameAsTheMenusExitDoes)
+{
+    SkipToMenu();
+    // SDL turns SIGINT, SIGTERM and the window's close button into its quit event.
+    raise(SIGTERM);
+    EXPECT_FALSE(Quit);
+    Frame();
+    EXPECT_TRUE(Quit);
+    EXPECT_TRUE(Menu.pazust());
 }
 
 class DrawTest : public VideoTest {
