@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "frontend/load.h"
 #include "frontend/menu.h"
@@ -123,7 +124,8 @@ protected:
     void ToMenu()
     {
         while (kas_notiek == STATE_INTRO) {
-            for (int frame = 0; frame < 300 && !_vers; frame++) Shoot();
+            const auto shown = [] { return ziim == 2 ? vers_alpha > 249 : _vers; };
+            for (int frame = 0; frame < 300 && !shown(); frame++) Shoot();
             Shoot(5);
             TapShot(SDLK_SPACE, 2);
             ASSERT_LT(Now(), 120000u) << "the intro does not give way to the menu";
@@ -200,59 +202,69 @@ TEST_F(Gallery, MenuCheatLevel0HelpPauseAndGameOver)
     Shoot(30);
 }
 
+// What a world level shows off the playthrough's path, by its own state values.
+struct WorldTour {
+    const char* cheat;
+    int loadState;
+    int& state;
+    int world;
+    std::vector<int> pages;  // full-screen states: map, information, notices
+    std::vector<int> games;
+    WorldState& (*level)();
+    void (*dialog)(int index, bool open);
+    int dialogs;
+};
+
+void Level2Dialog(int index, bool open)
+{
+    misija = index;
+    LVL2.dialogOpen = open;
+}
+
+void Level3Dialog(int index, bool open)
+{
+    if (open)
+        LVL3.OpenDialog(index);
+    else
+        LVL3.CloseDialog();
+}
+
+const WorldTour TOURS[] = {
+    {"5820", STATE_LOAD1, process, STATE_WORLD, {STATE_MAP, STATE_INFO, STATE_HUNGER, STATE_TIME_UP},
+     {STATE_WALLBALL, STATE_JAR, STATE_STOVE, STATE_CAR, STATE_POTTY}, [] () -> WorldState& { return LVL1.World(); },
+     nullptr, 0},
+    {"4861", STATE_LOAD2, process2, STATE2_WORLD, {STATE2_MAP, STATE2_INFO, STATE2_HUNGER},
+     {STATE2_EGGS, STATE2_WELL, STATE2_BERRIES, STATE2_POTTY}, [] () -> WorldState& { return LVL2.World(); },
+     Level2Dialog, DIALOGS2},
+    {"9072", STATE_LOAD3, process3, STATE3_WORLD, {STATE3_MAP, STATE3_INFO, STATE3_HUNGER, STATE3_BOARD},
+     {STATE3_SHOP, STATE3_RACE, STATE3_HUNT, STATE3_FIGHT, STATE3_POTTY},
+     [] () -> WorldState& { return LVL3.World(); }, Level3Dialog, DIALOGS3},
+};
+
 TEST_F(Gallery, WorldsMapsInformationMusicAndNotices)
 {
     ToMenu();
-    CheatTo("5820");
-    ThroughLoading(STATE_LOAD1);
-    Shoot(60);
-    ShowState(process, STATE_MAP, STATE_WORLD);
-    ShowState(process, STATE_INFO, STATE_WORLD);
-    ShowState(process, STATE_HUNGER, STATE_WORLD);
-    ShowState(process, STATE_TIME_UP, STATE_WORLD);
-    MusicPanel(LVL1.World());
-    for (const int game : {STATE_WALLBALL, STATE_JAR, STATE_STOVE, STATE_CAR, STATE_POTTY})
-        MiniGame(process, game, STATE_WORLD);
-    LeaveToMenu();
-
-    CheatTo("4861");
-    ThroughLoading(STATE_LOAD2);
-    Shoot(60);
-    ShowState(process2, STATE2_MAP, STATE2_WORLD);
-    ShowState(process2, STATE2_INFO, STATE2_WORLD);
-    ShowState(process2, STATE2_HUNGER, STATE2_WORLD);
-    for (int k = 0; k < DIALOGS2; k++) {
-        misija = k;
-        LVL2.dialogOpen = true;
-        Shoot(20);
-        LVL2.dialogOpen = false;
+    for (const WorldTour& tour : TOURS) {
+        CheatTo(tour.cheat);
+        ThroughLoading(tour.loadState);
+        Shoot(60);
+        for (const int page : tour.pages) ShowState(tour.state, page, tour.world);
+        for (int k = 0; k < tour.dialogs; k++) {
+            tour.dialog(k, true);
+            Shoot(20);
+            tour.dialog(k, false);
+        }
+        MusicPanel(tour.level());
+        for (const int game : tour.games) MiniGame(tour.state, game, tour.world);
+        if (tour.loadState == STATE_LOAD3) {
+            // Tuning: its loading picture, the garage, then the parts screen.
+            process3 = STATE3_TUNING;
+            Shoot(40);
+            TapShot(SDLK_2, 40);
+            TapShot(SDLK_v, 3);
+        }
+        LeaveToMenu();
     }
-    MusicPanel(LVL2.World());
-    for (const int game : {STATE2_EGGS, STATE2_WELL, STATE2_BERRIES, STATE2_POTTY})
-        MiniGame(process2, game, STATE2_WORLD);
-    LeaveToMenu();
-
-    CheatTo("9072");
-    ThroughLoading(STATE_LOAD3);
-    Shoot(60);
-    ShowState(process3, STATE3_MAP, STATE3_WORLD);
-    ShowState(process3, STATE3_INFO, STATE3_WORLD);
-    ShowState(process3, STATE3_HUNGER, STATE3_WORLD);
-    ShowState(process3, STATE3_BOARD, STATE3_WORLD);
-    for (int k = 0; k < DIALOGS3; k++) {
-        LVL3.OpenDialog(k);
-        Shoot(20);
-        LVL3.CloseDialog();
-    }
-    MusicPanel(LVL3.World());
-    for (const int game : {STATE3_SHOP, STATE3_RACE, STATE3_HUNT, STATE3_FIGHT, STATE3_POTTY})
-        MiniGame(process3, game, STATE3_WORLD);
-    // Tuning: its loading picture, the garage, then the parts screen.
-    process3 = STATE3_TUNING;
-    Shoot(40);
-    TapShot(SDLK_2, 40);
-    TapShot(SDLK_v, 3);
-    LeaveToMenu();
 }
 
 // Everything on the way: intro, loading screens, level 0, the birth, every
