@@ -29,7 +29,7 @@ const int CHEAT_PAGE = 666;
 
 const char* const INTRO_PAGES[] = {"age-notice", "maker", "version"};
 const char* const MENU_PAGE_NAMES[] = {"", "new-game", "load", "authors", "keys", "about", "exit"};
-const char* const PAUSE_ITEM_NAMES[] = {"", "resume", "save", "keys", "exit"};
+const char* const PAUSE_ITEM_NAMES[] = {"", "resume", "map", "keys", "exit"};
 const char* const LEVEL1_STATES[] = {"wallball", "jar", "stove", "car",     "potty",
                                      "world",    "map", "hunger", "time-up", "info"};
 const char* const LEVEL2_STATES[] = {"world", "eggs", "well", "berries", "potty", "info", "map", "hunger"};
@@ -56,7 +56,7 @@ std::string WorldName(int level, const char* const* states, int stateCount, cons
     const int state = world.process;
     if (state == worldState) {
         if (dialog >= 0) return prefix + "dialog-" + Number(dialog + 1);
-        if (world.music.shown) return prefix + "music";
+        if (world.music.shown && world.music.phase == PANEL_OPEN) return prefix + "music";
         return prefix + "world";
     }
     const std::string name = state >= 0 && state < stateCount ? states[state] : "state" + Number(state);
