@@ -45,7 +45,7 @@ test-asan: deps
 # Every screen of the game as a picture in $(SHOTS)/, plus contact-sheet.png:
 # the way to review the art after a change (see README).
 SHOTS ?= $(BUILD)/shots
-shots: build
+shots: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j$(JOBS) --target viprats_gallery
 	rm -rf $(SHOTS) && mkdir -p $(SHOTS)
 	status=0; VIPRATS_SHOTS=$(abspath $(SHOTS)) SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
