@@ -3,10 +3,11 @@
 //
 // The screens a player passes on the way are taken from the whole-game
 // playthrough; those off its path (other menu pages, the cheat and pause
-// pages, help, game over, maps, information, music panels, notices) are
-// reached by short scripts first. A screen is named from the game's state and
-// taken on the last frame of its first visit (or after HOLD_FRAMES), so fades
-// have finished and the picture is what a player looks at.
+// pages, help, game over, maps, information, music panels, notices, the
+// developer overlay) are reached by short scripts first. A screen is named from
+// the game's state and taken on the last steady frame of its first visit (or
+// after HOLD_FRAMES), so fades have finished and the picture is what a player
+// looks at.
 //
 //   VIPRATS_SHOTS=dir viprats_gallery
 
@@ -248,6 +249,8 @@ TEST_F(Gallery, WorldsMapsInformationMusicAndNotices)
         CheatTo(tour.cheat);
         ThroughLoading(tour.loadState);
         Shoot(60);
+        TapShot(SDLK_F3, 20);
+        TapShot(SDLK_F3, 2);
         for (const int page : tour.pages) ShowState(tour.state, page, tour.world);
         for (int k = 0; k < tour.dialogs; k++) {
             tour.dialog(k, true);

@@ -49,13 +49,15 @@ std::string Level0Name()
 
 // A world level's screen: its scene state, with the open dialog or music
 // panel on the world. The mini-games with an intro page hide the score on it.
-std::string WorldName(int level, const char* const* states, int stateCount, const WorldState& world,
+std::string WorldName(int level, const char* const* states, int stateCount, COverworld& overworld,
                       int worldState, std::initializer_list<int> withIntro, int dialog)
 {
     const std::string prefix = "level" + Number(level) + "-";
+    const WorldState& world = overworld.World();
     const int state = world.process;
     if (state == worldState) {
         if (dialog >= 0) return prefix + "dialog-" + Number(dialog + 1);
+        if (overworld.DevOverlayOn()) return prefix + "developer-overlay";
         if (world.music.shown && world.music.phase == PANEL_OPEN) return prefix + "music";
         return prefix + "world";
     }
@@ -84,14 +86,14 @@ std::string ScreenName()
     case STATE_LOAD3: return lvl3_lad == 2 ? "load3-instructions" : "load3";
     case STATE_LEVEL0: return Level0Name();
     case STATE_LEVEL1:
-        return WorldName(1, LEVEL1_STATES, Count(LEVEL1_STATES), LVL1.World(), STATE_WORLD,
+        return WorldName(1, LEVEL1_STATES, Count(LEVEL1_STATES), LVL1, STATE_WORLD,
                          {STATE_WALLBALL, STATE_STOVE}, -1);
     case STATE_LEVEL2:
-        return WorldName(2, LEVEL2_STATES, Count(LEVEL2_STATES), LVL2.World(), STATE2_WORLD, {STATE2_BERRIES},
+        return WorldName(2, LEVEL2_STATES, Count(LEVEL2_STATES), LVL2, STATE2_WORLD, {STATE2_BERRIES},
                          LVL2.dialogOpen && misija >= 0 && misija < DIALOGS2 ? misija : -1);
     case STATE_LEVEL3:
         if (process3 == STATE3_TUNING) return "level3-tuning-" + Named(TUNING_STEPS, tun_proc);
-        return WorldName(3, LEVEL3_STATES, Count(LEVEL3_STATES), LVL3.World(), STATE3_WORLD,
+        return WorldName(3, LEVEL3_STATES, Count(LEVEL3_STATES), LVL3, STATE3_WORLD,
                          {STATE3_SHOP, STATE3_RACE, STATE3_HUNT, STATE3_FIGHT}, LVL3.DialogOpen() ? dnr : -1);
     }
     return "scene" + Number(kas_notiek);
