@@ -300,6 +300,9 @@ def shop_intro():
 
 SIGHT = (769, 438)
 AIM = (381, 45)
+# the rows the game repeats under a raised sight (see sight())
+SIGHT_TAIL = 32
+SIGHT_TAIL_TOP = SIGHT[1] - SIGHT_TAIL
 BIRD = (91, 101)
 FALL_FRAMES = 8
 COUNTER_PANEL = (120, 120)
@@ -334,19 +337,28 @@ def hunt_background():
 
 def sight():
     """medibas/merkis.png, 769 x 438: the cross-hair's centre is the aiming
-    point (381, 45); the rifle and the hunter's hands come up from below."""
+    point (381, 45); the rifle and the hunter's hands come up from below.
+    The game repeats the last SIGHT_TAIL rows down to the screen's bottom
+    when the sight is raised, so below SIGHT_TAIL_TOP the sleeves and the
+    stock run straight down and every row there is the same."""
     w, h = SIGHT
     ax, ay = AIM
     sk = lk.Board(w, h, ss=2)
     wood = (150, 96, 56)
+    sleeve = (90, 110, 70)
+    straight = SIGHT_TAIL_TOP - 40
     # stock and hands at the bottom, the barrel running up to under the cross-hair
-    sk.polygon([(ax - 90, h + 10), (ax - 56, 250), (ax + 56, 250), (ax + 90, h + 10)], wood, INK, 6)
+    sk.polygon([(ax - 72, h + 10), (ax - 72, straight), (ax - 56, 250), (ax + 56, 250), (ax + 72, straight),
+                (ax + 72, h + 10)], wood, INK, 6)
+    sk.line([(ax - 30, straight + 20), (ax - 30, h + 10)], darker(wood, 0.2), 4)
     sk.polygon([(ax - 20, 256), (ax - 12, 130), (ax + 12, 130), (ax + 20, 256)], (70, 72, 82), INK, 5)
     sk.rect((ax - 8, 110, ax + 8, 140), (50, 52, 60), INK, 4, 3)
     for side in (-1, 1):
-        hx = ax + side * 120
-        sk.outlined_line([(hx + side * 160, h + 20), (hx, 330)], (90, 110, 70), 60, INK, 5)
-        sk.circle((hx - side * 20, 318), 40, lk.SKIN, INK, 5)
+        hx = ax + side * 100
+        sx = ax + side * 170
+        sk.outlined_line([(sx, h + 40), (sx, straight), (hx + side * 20, 330)], sleeve, 60, INK, 5)
+        sk.line([(sx - side * 12, straight + 10), (sx - side * 12, h + 40)], darker(sleeve, 0.2), 4)
+        sk.circle((hx, 318), 40, lk.SKIN, INK, 5)
     # the cross-hair
     for width, colour in ((10, INK), (4, CORAL)):
         sk.circle((ax, ay), 36, None, colour, width)
