@@ -172,6 +172,7 @@ def bucket_picture():
 
 CATCHER_SIZE = (362, 226)
 MOUTH = (127, 326)   # berries whose left edge is in here are caught
+CATCHER_DEPTH = 150  # rows of the scoop above the HUD strip
 BERRY_SIZE = (29, 30)
 
 
@@ -234,6 +235,7 @@ def bush_background():
 
 
 BUSH_AT = (W / 2, 600)
+BURST_TOP = 80          # the title above stays clear of flying berries
 
 
 def bush_whole():
@@ -258,10 +260,11 @@ def bush_burst():
     sk.polygon(star, GOLD, INK, 5, alpha=220)
     fd.bush(sk, BUSH_AT[0], BUSH_AT[1], 260, 200, (70, 150, 70), None, 68)
     rnd = random.Random(69)
+    squash = (cy - BURST_TOP) / 420  # the berries fly no higher than the band under the title
     for _ in range(60):
         a = rnd.uniform(math.pi * 1.05, math.pi * 1.95)
         d = rnd.uniform(220, 420)
-        x, y = cx + math.cos(a) * d, cy + math.sin(a) * d * 0.9
+        x, y = cx + math.cos(a) * d, cy + math.sin(a) * d * squash
         fd.berry(sk, x, y, 9)
         sk.line([(x - math.cos(a) * 12, y - math.sin(a) * 12), (x - math.cos(a) * 34, y - math.sin(a) * 34)],
                 CREAM, 3)
@@ -291,14 +294,17 @@ def berry_picture():
 
 
 def catcher_picture():
+    """suuklis.png, drawn at y 542: the HUD strip starts 166 rows down, so the
+    scoop and its handle end above that and the rows below stay clear."""
     w, h = CATCHER_SIZE
+    bottom = CATCHER_DEPTH
     sk = Sketch(w, h)
     m0, m1 = MOUTH
     # a long handle to the left, the scoop's open mouth on top
-    sk.outlined_line([(m0 + 10, 120), (14, 170)], fd.WOOD_LIGHT, 16, INK, 3)
-    sk.polygon([(m0 - 6, 26), (m1 + 30, 26), (m1 + 14, h - 8), (m0 + 10, h - 8)], (176, 120, 70), INK, 5)
-    for k in range(1, 6):
-        y = 26 + k * (h - 34) / 6
+    sk.outlined_line([(m0 + 10, 90), (14, 126)], fd.WOOD_LIGHT, 16, INK, 3)
+    sk.polygon([(m0 - 6, 26), (m1 + 30, 26), (m1 + 14, bottom), (m0 + 10, bottom)], (176, 120, 70), INK, 5)
+    for k in range(1, 5):
+        y = 26 + k * (bottom - 30) / 5
         sk.line([(m0 + 2, y), (m1 + 22, y)], darker((176, 120, 70), 0.25), 3)
     sk.ellipse((m0 - 6, 6, m1 + 30, 46), (120, 76, 44), INK, 5)
     sk.ellipse((m0 + 8, 14, m1 + 16, 40), (70, 40, 30), None)

@@ -216,6 +216,7 @@ def fight_intro():
 # --- shop ---------------------------------------------------------------------------------
 
 BASKET = (192, 91)
+BASKET_DEPTH = 60         # rows of the basket above the bottom strip
 BOTTLE = (23, 88)
 
 
@@ -249,19 +250,19 @@ def shop_background():
 
 def basket():
     """veikals/grozs.png, 192 x 91: a bottle counts as caught while its left
-    edge is within the first 170 pixels, so the opening spans the width."""
+    edge is within the first 170 pixels, so the opening spans the width.
+    Drawn at y 650, the bottom strip of the screen starts 66 rows down: the
+    basket is a shallow one in the rows above that, the rest left clear."""
     w, h = BASKET
+    bottom = BASKET_DEPTH
     sk = lk.Board(w, h, ss=3)
     red = (210, 50, 50)
-    sk.polygon([(4, 16), (w - 4, 16), (w - 20, h - 4), (20, h - 4)], red, INK, 4)
+    sk.polygon([(4, 16), (w - 4, 16), (w - 16, bottom), (16, bottom)], red, INK, 4)
     for k in range(1, 9):
         x = 4 + k * (w - 8) / 9
-        sk.line([(x, 20), (20 + k * (w - 40) / 9, h - 8)], darker(red, 0.35), 3)
-    for y in (40, 64):
-        sk.line([(10, y), (w - 10, y)], darker(red, 0.35), 3)
+        sk.line([(x, 20), (16 + k * (w - 32) / 9, bottom - 4)], darker(red, 0.35), 3)
+    sk.line([(10, 40), (w - 10, 40)], darker(red, 0.35), 3)
     sk.rect((0, 8, w, 22), lighter(red, 0.15), INK, 4, 6)
-    sk.arc((30, -60, w - 30, 40), 190, 350, INK, 8)
-    sk.arc((30, -60, w - 30, 40), 190, 350, (80, 80, 90), 4)
     return sk.image()
 
 
