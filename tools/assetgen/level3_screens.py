@@ -36,8 +36,12 @@ def hud_overlay():
     sk = lk.Board(W, H - STRIP_TOP + 40)
     sk.rect((-30, 0, 790, 100), PANEL_DARK, INK, 4, 18, 236)
     sk.rect((-30, 5, 784, 100), None, darker(AMBER, 0.3), 2, 14)
-    sk.rect((0, 2, 780, 18), (255, 255, 255), None, 0, 10, 16)
     sk.rect((800, 16, W + 30, 100), PANEL_DARK, INK, 4, 14, 236)
+    sk.paste_on(img, (0, STRIP_TOP))
+    # the sheen laid over the strip, not cut into it: drawn straight into
+    # the strip it would leave the strip's top rows nearly clear
+    sk = lk.Board(781, 19)
+    sk.rect((0, 2, 780, 18), (255, 255, 255), None, 0, 10, 16)
     sk.paste_on(img, (0, STRIP_TOP))
     y = STRIP_TOP + 17
     for cap, lv, en in (("k", "karte", "map"), ("i", "info", "help")):
@@ -442,7 +446,7 @@ def map_screen(town, marker_pictures):
 # --- potty mini-game ---------------------------------------------------------------------------
 
 POTTY_POINT = (219, 309)      # the point the target's centre must stay within 65 of
-POTTY_TRACK = (270, 645, 766, 717)
+POTTY_TRACK = (270, 645, 766, 703)  # the marker's rows; its panel ends above the HUD strip
 
 
 def potty_background():
@@ -489,17 +493,18 @@ def potty_background():
 
 
 def potty_marker():
-    """pods/shit.png, 81 x 72: the progress marker."""
+    """pods/shit.png, 81 x 72: the progress marker; drawn in the top 58 rows
+    so that it stays above the HUD strip."""
     sk = lk.Board(81, 72, ss=3)
     brown = (130, 80, 44)
-    sk.ellipse((6, 44, 75, 70), brown, INK, 4)
-    sk.ellipse((14, 26, 67, 52), lighter(brown, 0.08), INK, 4)
-    sk.ellipse((24, 8, 57, 34), lighter(brown, 0.16), INK, 4)
-    sk.polygon([(36, 10), (44, 0), (46, 12)], lighter(brown, 0.16), INK, 3)
+    sk.ellipse((6, 36, 75, 58), brown, INK, 4)
+    sk.ellipse((14, 21, 67, 43), lighter(brown, 0.08), INK, 4)
+    sk.ellipse((24, 7, 57, 28), lighter(brown, 0.16), INK, 4)
+    sk.polygon([(36, 9), (44, 0), (46, 11)], lighter(brown, 0.16), INK, 3)
     for x in (31, 50):
-        sk.circle((x, 40), 6, CREAM, INK, 2)
-        sk.circle((x + 1, 41), 2.5, INK, None)
-    sk.arc((32, 46, 50, 60), 20, 160, INK, 3)
+        sk.circle((x, 33), 6, CREAM, INK, 2)
+        sk.circle((x + 1, 34), 2.5, INK, None)
+    sk.arc((32, 37, 50, 50), 20, 160, INK, 3)
     return sk.image()
 
 
