@@ -206,16 +206,18 @@ NOTES = [
 
 
 def notice_board():
-    """infoBC.png: the town's notice board, with a note for every task."""
+    """infoBC.png: the town's notice board, with a note for every task. The
+    game draws the score on this page, so its foot is a strip like the HUD's
+    with the score's box where the HUD has it."""
     img = background("town", seed=72)
-    sk = lk.Board(980, 620)
-    sk.rect((0, 0, 978, 618), lk.WOOD, INK, 6, 12)
-    sk.rect((22, 22, 956, 596), (120, 150, 110), INK, 4, 6)
-    sk.paste_on(img, (22, 100))
+    sk = lk.Board(980, 580)
+    sk.rect((0, 0, 978, 578), lk.WOOD, INK, 6, 12)
+    sk.rect((22, 22, 956, 556), (120, 150, 110), INK, 4, 6)
+    sk.paste_on(img, (22, 96))
     _title(img, "Ziņojumu dēlis", "Town notice board", 16, 44)
     for i, (lv, en, colour) in enumerate(NOTES):
         col, row = i % 2, i // 2
-        x0, y0 = 62 + col * 460, 140 + row * 180
+        x0, y0 = 62 + col * 460, 128 + row * 172
         card = Image.new("RGBA", (430, 160))
         sk = lk.Board(430, 160)
         sk.rect((4, 6, 424, 156), colour, INK, 4, 4)
@@ -232,7 +234,17 @@ def notice_board():
             y += 20
         card = card.rotate((i % 3 - 1) * 1.5, resample=Image.BICUBIC, expand=False)
         img.alpha_composite(card, (x0, y0))
-    _way_back(img, ["Enter"], "Spied Enter, lai ietu atpakaļ", "Press Enter to go back", y=722)
+    lk.dark_panel(img, (-30, 690, W + 30, H + 40), alpha=255)
+    fb = (24, 700, 620, 760)
+    pill(img, fb, True)
+    b = keycap(img, (fb[0] + 28, 730), "Enter", 20)
+    text(img, (b[2] + 16, 708), "Spied Enter, lai ietu atpakaļ", 22, fill=INK, anchor="lt", stroke_fill=None,
+         shadow=False)
+    text(img, (b[2] + 16, 735), "Press Enter to go back", 16, fill=(110, 56, 18), anchor="lt", stroke_fill=None,
+         shadow=False)
+    sx, sy = SCORE_AT
+    lk.inset(img, (sx - 8, sy - 4, sx + 86, sy + 24), 8)
+    lk.label(img, (sx - 4, sy - 9), "Punkti", "score", 14)
     return img
 
 
