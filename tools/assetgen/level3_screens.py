@@ -323,8 +323,9 @@ def closing_picture():
     for x, w_, h_ in ((0, 160, 130), (150, 120, 180), (260, 200, 110), (600, 140, 150), (730, 160, 120),
                       (880, 160, 170)):
         sk.rect((x, 520 - h_, x + w_, 530), sil, None, 0)
-    sk.rect((420, 250, 470, 530), sil, None, 0)
-    sk.polygon([(410, 254), (445, 120), (480, 254)], sil, None)
+    # the church: its spire tops out under the lines of text
+    sk.rect((420, 330, 470, 530), sil, None, 0)
+    sk.polygon([(410, 334), (445, 246), (480, 334)], sil, None)
     sk.rect((0, 520, W, H), (70, 60, 90), None, 0)
     sk.rect((0, 560, W, 640), (60, 62, 72), INK, 4)
     for x in range(0, W, 120):
