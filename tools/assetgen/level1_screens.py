@@ -62,6 +62,10 @@ def hud_overlay():
     sk.rect((-30, 0, STRIP_SPLIT, 100), PANEL_DARK, INK, 4, 18, 236)
     sk.rect((STRIP_SPLIT - 40, STRIP_LOW - STRIP_TOP, W + 30, 100), PANEL_DARK, INK, 4, 14, 236)
     sk.rect((-30, 4, STRIP_SPLIT - 4, 100), None, darker(AMBER, 0.3), 2, 14)
+    sk.paste_on(img, (0, STRIP_TOP))
+    # the sheen laid over the strip, not cut into it: drawn straight into
+    # the strip it would leave the strip's top rows nearly clear
+    sk = Sketch(STRIP_SPLIT - 5, 21)
     sk.rect((0, 2, STRIP_SPLIT - 6, 20), (255, 255, 255), None, 0, 10, 18)
     sk.paste_on(img, (0, STRIP_TOP))
     # key reminders at the left end
