@@ -318,6 +318,7 @@ def catcher_picture():
 HOLE = (219, 309)       # the target's centre must stay within 65 of this
 TRACK = (270, 685)      # the progress marker loses left of 270, wins past 685
 TRACK_Y = 645
+MARKER_ROWS = 46        # the marker and its track end above the HUD strip (y 694)
 
 
 def potty_background():
@@ -335,8 +336,8 @@ def potty_background():
     sk.polygon([(690, 80), (750, 80), (720, 130)], (255, 250, 220), INK, 4)
     # the progress track
     x0, x1 = TRACK
-    y = TRACK_Y + 36
-    sk.rect((x0 - 70, y - 26, x1 + 150, y + 26), PANEL_DARK, INK, 4, 24, 230)
+    y = TRACK_Y + MARKER_ROWS // 2
+    sk.rect((x0 - 70, y - 24, x1 + 150, y + 22), PANEL_DARK, INK, 4, 22, 230)
     sk.rect((x0 - 60, y - 16, x0, y + 16), CORAL, INK, 3, 12)
     sk.rect((x1 + 81, y - 16, x1 + 140, y + 16), MINT, INK, 3, 12)
     sk.line([(x0, y), (x1 + 81, y)], lighter(PANEL_DARK, 0.35), 6)
@@ -373,17 +374,26 @@ def target_picture():
 
 
 def progress_marker():
+    """shit.png, 81 x 72: drawn in the top MARKER_ROWS rows, so that it rides
+    the track above the HUD strip."""
     w, h = 81, 72
-    sk = Sketch(w, h)
+    sk = Sketch(w, h, ss=4)
     brown = (124, 78, 44)
-    sk.ellipse((8, 48, 73, 70), brown, INK, 3.5)
-    sk.ellipse((16, 30, 65, 54), lighter(brown, 0.1), INK, 3.5)
-    sk.ellipse((26, 14, 55, 36), lighter(brown, 0.18), INK, 3.5)
-    sk.polygon([(36, 16), (44, 2), (48, 18)], lighter(brown, 0.18), INK, 3)
+
+    def at(x, y):  # the old 70-row drawing, scaled into the marker's rows
+        return 40.5 + (x - 40.5) * 0.75, y * MARKER_ROWS / 70
+
+    def box(x0, y0, x1, y1):
+        return at(x0, y0) + at(x1, y1)
+
+    sk.ellipse(box(8, 48, 73, 70), brown, INK, 3)
+    sk.ellipse(box(16, 30, 65, 54), lighter(brown, 0.1), INK, 3)
+    sk.ellipse(box(26, 14, 55, 36), lighter(brown, 0.18), INK, 3)
+    sk.polygon([at(36, 16), at(44, 2), at(48, 18)], lighter(brown, 0.18), INK, 2.5)
     for ex in (33, 49):
-        sk.circle((ex, 42), 5, (255, 255, 255), INK, 2)
-        sk.circle((ex + 1, 43), 2, INK, None)
-    sk.arc((32, 46, 50, 60), 20, 160, INK, 2.5)
+        sk.circle(at(ex, 42), 4, (255, 255, 255), INK, 1.5)
+        sk.circle(at(ex + 1, 43), 1.6, INK, None)
+    sk.arc(box(32, 46, 50, 60), 20, 160, INK, 2)
     return sk.image()
 
 
