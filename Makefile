@@ -4,10 +4,10 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 PACKAGES   := cmake g++ make pkg-config libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev \
               libsdl-ttf2.0-dev libgtest-dev python3 python3-pil python3-numpy python3-fonttools \
-              vorbis-tools fonts-dejavu-core
+              vorbis-tools fonts-dejavu-core fonts-roboto-unhinted
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all play test bench test-asan deps build clean playthrough-expectations fuzz-deps fuzz windows-deps windows windows-test
+.PHONY: all play test bench test-asan deps build clean playthrough-expectations fuzz-deps fuzz windows-deps windows windows-test shots
 
 all: build
 
@@ -41,6 +41,17 @@ test-asan: deps
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j$(JOBS)
+
+# Every screen of the game as a picture in $(SHOTS)/, plus contact-sheet.png:
+# the way to review the art after a change (see README).
+SHOTS ?= $(BUILD)/shots
+shots: build
+	cmake --build $(BUILD) -j$(JOBS) --target viprats_gallery
+	rm -rf $(SHOTS) && mkdir -p $(SHOTS)
+	status=0; VIPRATS_SHOTS=$(abspath $(SHOTS)) SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
+	  $(BUILD)/viprats_gallery > $(SHOTS)/gallery.log 2>&1 || status=$$?; \
+	/usr/bin/python3 tools/gallery/contact_sheet.py $(SHOTS) || exit 1; \
+	if [ $$status != 0 ]; then grep -B2 -A8 'Failure' $(SHOTS)/gallery.log; exit $$status; fi
 
 # Plays the whole game once more and writes its key recording and the
 # expectations the replay test checks into tests/playthrough/.

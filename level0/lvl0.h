@@ -50,6 +50,7 @@ public:
     void Iziets(SDL_Surface* screen);
     bool GetStatus() const { return levelDone; }
     bool UzNakamoLVL() const { return goNext; }
+    bool HelpShown() const { return helpShown; }
     void FreeMemory();
 
 private:

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <string>
+#include <unordered_map>
 #include <unordered_set>
 
 #ifdef __linux__
@@ -43,9 +45,19 @@ void Untrack(SDL_Surface* surface)
     }
 }
 
+std::function<void(const DrawnText&)> textWatcher;
+// The bytes of each rendered text, kept only while a watcher is set.
+std::unordered_map<const SDL_Surface*, std::string> renderedBytes;
+
 }  // namespace
 
 LiveAssets CountLiveAssets() { return live; }
+
+void WatchDrawnTexts(std::function<void(const DrawnText&)> watcher)
+{
+    textWatcher = std::move(watcher);
+    if (!textWatcher) renderedBytes.clear();
+}
 
 void CScene::zimetBildi(SDL_Surface* source, SDL_Surface* target, int srcX, int srcY, int dstX,
                         int dstY, int w, int h, int alpha)
@@ -219,6 +231,7 @@ void FreeSurface(SDL_Surface*& surface)
 {
     if (surface) {
         Untrack(surface);
+        if (!renderedBytes.empty()) renderedBytes.erase(surface);
         SDL_FreeSurface(surface);
     }
     surface = nullptr;
@@ -235,6 +248,7 @@ void RenderText(SDL_Surface*& slot, TTF_Font* font, const char* text, SDL_Color 
     case TextStyle::Utf8Solid: slot = TTF_RenderUTF8_Solid(font, text, colour); break;
     }
     Track(slot);
+    if (textWatcher && slot) renderedBytes[slot] = text;
 }
 
 void DrawTextSurface(SDL_Surface* text, SDL_Surface* target, const SDL_Rect& loc)
@@ -242,6 +256,11 @@ void DrawTextSurface(SDL_Surface* text, SDL_Surface* target, const SDL_Rect& loc
     if (!text || !target) return;
     SDL_Rect to = {loc.x, loc.y, 0, 0};
     SDL_BlitSurface(text, nullptr, target, &to);
+    if (textWatcher) {
+        const auto bytes = renderedBytes.find(text);
+        textWatcher({bytes == renderedBytes.end() ? "?" : bytes->second.c_str(), target, loc.x, loc.y, text->w,
+                     text->h});
+    }
 }
 
 void FillScreen(SDL_Surface* target, Uint8 r, Uint8 g, Uint8 b)

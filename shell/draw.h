@@ -5,6 +5,8 @@
 #include <SDL_mixer.h>
 #include <SDL_ttf.h>
 
+#include <functional>
+
 // What every scene class shares: the one rectangle-copy routine and the
 // helpers that load and release its assets and draw its texts.
 class CScene {
@@ -36,6 +38,17 @@ void RenderText(SDL_Surface*& slot, TTF_Font* font, const char* text, SDL_Color 
                 TextStyle style = TextStyle::Blended);
 // Copies a whole rendered text to loc; an empty slot draws nothing.
 void DrawTextSurface(SDL_Surface* text, SDL_Surface* target, const SDL_Rect& loc);
+
+// A text copied to a surface, as a watcher sees it: the bytes it was rendered
+// from and the rectangle it covers on the target.
+struct DrawnText {
+    const char* text;
+    const SDL_Surface* target;
+    int x, y, w, h;
+};
+// Lets a test see every text drawn from now on (nullptr stops watching).
+// Only texts rendered while a watcher is set carry their bytes; others show "?".
+void WatchDrawnTexts(std::function<void(const DrawnText&)> watcher);
 
 void FillScreen(SDL_Surface* target, Uint8 r, Uint8 g, Uint8 b);
 // Whether an opaque zimetBildi of the picture's (0, 0, w, h) to (x, y) covers

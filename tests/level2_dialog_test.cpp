@@ -3,7 +3,13 @@
 
 #include <SDL_ttf.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "shell/colors.h"
+#include "level3/lvl3.h"
+#include "level3/lvl3_state.h"
 #include "tests/level2_fixture.h"
 
 namespace {
@@ -144,4 +150,51 @@ TEST(DialogBoxAlone, ATextLongerThanItsBufferIsCutAtTheBuffer)
     EXPECT_STREQ(english, "ab");
     EXPECT_EQ(rendered[0], 1);
     EXPECT_EQ(yes, 0);
+}
+
+// Every line of both levels' dialogs, drawn by the levels' own dialog code,
+// ends inside the frame of its box picture and on the screen: the rules fix
+// the texts, sizes and positions, so the font and the boxes must make room.
+TEST_F(Level2Test, EveryDialogLineOfBothLevelsEndsInsideItsBoxAndOnTheScreen)
+{
+    // The inside of each generated box's frame (tools/assetgen).
+    const SDL_Rect level2Inside = {26, 534, 972, 162};
+    const SDL_Rect level3Inside = {0, 563, 1024, 136};
+    LVL3.Load(screen);
+    LVL3.Uzsetot();
+    std::vector<DrawnText> drawn;
+    std::vector<std::string> texts;
+    WatchDrawnTexts([&](const DrawnText& text) {
+        drawn.push_back(text);
+        texts.push_back(text.text);
+    });
+    struct Level {
+        int count;
+        SDL_Rect inside;
+        std::function<void(int)> show;
+    };
+    const Level levels[] = {
+        {DIALOGS2, level2Inside, [&](int k) { LVL2.dialogs(screen, k); }},
+        {DIALOGS3, level3Inside, [&](int k) { LVL3.dialogs(screen, k); }},
+    };
+    for (const Level& level : levels) {
+        for (int k = 0; k < level.count; k++) {
+            drawn.clear();
+            texts.clear();
+            level.show(k);
+            ASSERT_EQ(drawn.size(), 2u) << "dialog " << k;
+            for (size_t line = 0; line < drawn.size(); line++) {
+                const DrawnText& t = drawn[line];
+                const SDL_Rect& in = level.inside;
+                SCOPED_TRACE(texts[line]);
+                EXPECT_GE(t.x, in.x);
+                EXPECT_GE(t.y, in.y);
+                EXPECT_LE(t.x + t.w, in.x + in.w);
+                EXPECT_LE(t.y + t.h, in.y + in.h);
+                EXPECT_LE(t.x + t.w, screen->w);
+            }
+        }
+    }
+    WatchDrawnTexts(nullptr);
+    LVL3.FreeMemory();
 }

@@ -21,6 +21,8 @@ FONT_DIR = "/usr/share/fonts/truetype/dejavu"
 FONT_BOLD = os.path.join(FONT_DIR, "DejaVuSans-Bold.ttf")
 FONT_REGULAR = os.path.join(FONT_DIR, "DejaVuSans.ttf")
 FONT_CONDENSED_BOLD = os.path.join(FONT_DIR, "DejaVuSansCondensed-Bold.ttf")
+# The game's own font.ttf is made from this narrow face (fonts-roboto-unhinted).
+GAME_FONT_SOURCE = "/usr/share/fonts/truetype/roboto/unhinted/RobotoCondensed-Bold.ttf"
 
 # --- palette -------------------------------------------------------------
 

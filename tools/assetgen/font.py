@@ -1,4 +1,9 @@
-"""font.ttf: DejaVu Sans Bold with a Windows-1257 view of the Latin-1 range.
+"""font.ttf: Roboto Condensed Bold with a Windows-1257 view of the Latin-1 range.
+
+A narrow face, because the dialog lines are long and their positions and
+point sizes are fixed: the longest (level 3, 23 points from x 10) must end
+well inside the 1024-pixel screen, which a wide face like DejaVu Sans Bold
+(x 1335) cannot do and Roboto Condensed Bold (x 933) does.
 
 The game keeps its Latvian lines as Windows-1257 bytes and hands them to
 SDL_ttf's 8-bit renderer, which takes every byte as the Latin-1 code point
@@ -12,7 +17,7 @@ import os
 
 from fontTools.ttLib import TTFont
 
-from common import FONT_BOLD, out_path
+from common import GAME_FONT_SOURCE, out_path
 
 FAMILY = "viPRats Sans"
 STYLE = "Bold"
@@ -72,7 +77,7 @@ def adapt(font):
 
 def generate(outdir):
     # keep the source's timestamp so repeated runs write identical bytes
-    font = TTFont(FONT_BOLD, recalcTimestamp=False)
+    font = TTFont(GAME_FONT_SOURCE, recalcTimestamp=False)
     adapt(font)
     path = out_path(outdir, "font.ttf")
     tmp = path + ".part"

@@ -73,13 +73,16 @@ def hud_overlay():
 
 def dialog_box():
     """dialog.png: the level writes its two lines (Latvian, then English) at
-    (10, 580) and (10, 620) in white; the rest of the screen stays clear so
-    the town goes on underneath."""
+    (10, 580) and (10, 620) in white, 23 points; the longest ends near x 933,
+    so the box runs the screen's full width with its frame's ends off the
+    edges, and its inside (y 563..699) holds both lines. The rest of the
+    screen stays clear so the town goes on underneath."""
     img = transparent()
     box = (-20, 556, W + 20, 706)
     soft_shadow(img, (0, 556, W, 706), 10)
     sk = lk.Board(W + 40, 151)
-    sk.rect((0, 0, W + 38, 150), (26, 20, 52), INK, 5, 20, 238)
+    # opaque: the town moving under a see-through box disturbs the lines
+    sk.rect((0, 0, W + 38, 150), (26, 20, 52), INK, 5, 20)
     sk.rect((8, 7, W + 30, 143), None, AMBER, 3, 14)
     sk.paste_on(img, (box[0], box[1]))
     # a tab with a speech bubble naming the box
