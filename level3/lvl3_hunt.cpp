@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -16,6 +17,11 @@ const int HIT_BOX = 100;
 const int HUNT_GOAL = 25;
 const float FALL_STEP_MS = 250;
 const int BIRD_W = 91, BIRD_H = 101;
+const int SIGHT_W = 769, SIGHT_H = 438;
+// The rifle-and-arms picture is 438 rows; its last rows run straight down and
+// are repeated to the screen's bottom under a raised sight.
+const int SIGHT_TAIL = 32;
+const int SCREEN_BOTTOM = 768;
 
 void RespawnFromLeft(Bird& bird)
 {
@@ -147,8 +153,12 @@ void CLvl3::DrawHunt(SDL_Surface* screen)
             zimetBildi(Picture(PIC3_BIRD_FALLING), screen, left.frame * BIRD_W, 0, left.x, left.y, BIRD_W, BIRD_H,
                        -1);
     }
-    zimetBildi(Picture(PIC3_SIGHT), screen, 0, 0, static_cast<int>(Med_merkisx), static_cast<int>(Med_merkisy), 769,
-               438, -1);
+    const int sightX = static_cast<int>(Med_merkisx), sightY = static_cast<int>(Med_merkisy);
+    zimetBildi(Picture(PIC3_SIGHT), screen, 0, 0, sightX, sightY, SIGHT_W, SIGHT_H, -1);
+    // Raised, the picture would end in mid-air: the arms go on to the bottom.
+    // Its rows are all alike, so a sight far above the screen costs no more.
+    for (int y = std::max(sightY + SIGHT_H, 0); y < SCREEN_BOTTOM; y += SIGHT_TAIL)
+        zimetBildi(Picture(PIC3_SIGHT), screen, 0, SIGHT_H - SIGHT_TAIL, sightX, y, SIGHT_W, SIGHT_TAIL, -1);
     zimetBildi(Picture(PIC3_HUNT_PANEL), screen, 0, 0, 904, 628, 120, 120, -1);
     huntText.Draw(screen, med_info_loc);
     DrawNeedsStrip(screen);

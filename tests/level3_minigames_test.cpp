@@ -125,6 +125,20 @@ TEST_F(Level3GamesTest, HuntingHitBoxIs100FallingBirdsShareTheStampAndTheHuntEnd
     EXPECT_FALSE(medibas_iet);
 }
 
+TEST_F(Level3GamesTest, ARaisedSightsArmsGoOnToTheScreensBottom)
+{
+    Enter(STATE3_HUNT);
+    UsePicture(PIC3_SIGHT, 0x123456, 769, 438);
+    for (Bird& bird : putns1) bird = {-700, 0, true, 0};
+    for (Bird& bird : putns2) bird = {1400, 0, true, 0};
+    Med_merkisx = 0;
+    for (float y : {-300.0f, -1e6f}) {
+        Med_merkisy = y;
+        Frame();
+        for (int row : {10, 137, 138, 500, 700}) EXPECT_EQ(Pixel(10, row), 0x123456u) << y << ", row " << row;
+    }
+}
+
 TEST_F(Level3GamesTest, RaceTurnsOnlyAbove1Point5SharesOneStampAndKeepsItsSpeedBetweenFloorAndCeiling)
 {
     Enter(STATE3_RACE);

@@ -355,10 +355,11 @@ PAUSE_RIGHT = (694, 126, 1016, 630)
 
 
 def pause_overlay(selected):
-    """Transparent everywhere but the panels, so the frozen frame shows."""
+    """Transparent everywhere but the panels, so the frozen frame shows
+    round them; the panels are opaque, so it does not show under the text."""
     img = transparent()
     box = PAUSE_BOX
-    panel(img, box, alpha=222)
+    panel(img, box, alpha=255)
     cx = (box[0] + box[2]) / 2
     b = text(img, (cx, box[1] + 22), "Pauze", 40, fill=GOLD, anchor="mt")
     text(img, (cx, b[3] + 4), "Pause", 22, fill=MUTED, anchor="mt")
@@ -381,14 +382,14 @@ def pause_overlay(selected):
     text(img, (cx, box[3] - 20), "↑/↓, Enter", 18, fill=AMBER, anchor="mb")
     if PAUSE_ITEMS[selected][0].endswith("pause_keys.png"):
         lb = PAUSE_LEFT
-        panel(img, lb, alpha=222, radius=22)
+        panel(img, lb, alpha=255, radius=22)
         w = lb[2] - lb[0] - 36
         y = section(img, lb[0] + 18, lb[1] + 18, "Visur", "Everywhere", w, 16)
         y = key_list(img, lb[0] + 18, y, w, KEYS_EVERYWHERE, 14, cap_w=74) + 8
         y = section(img, lb[0] + 18, y, "Līmenis 0", "Level 0", w, 16)
         key_list(img, lb[0] + 18, y, w, KEYS_LEVEL0, 14, cap_w=74)
         rb = PAUSE_RIGHT
-        panel(img, rb, alpha=222, radius=22)
+        panel(img, rb, alpha=255, radius=22)
         w = rb[2] - rb[0] - 36
         y = section(img, rb[0] + 18, rb[1] + 18, "Līmeņi 1–3", "Levels 1–3", w, 16)
         key_list(img, rb[0] + 18, y, w, KEYS_WORLD, 14, cap_w=74)

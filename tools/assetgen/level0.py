@@ -236,8 +236,10 @@ def hud_overlay():
     sk = Sketch(64, 64)
     dr.clock(sk, 32, 32, 26)
     sk.paste_on(img, (168, 26))
-    # score: digits at about x 685-804, y 718-760
-    panel(img, (588, 700, 884, 790), fill=PANEL_DARK, alpha=215, radius=24, shadow=False)
+    # score: digits at about x 685-804, y 718-760; the panel closes above
+    # the screen's bottom, too near the digits for the inner rim
+    panel(img, (588, 696, 884, 767), fill=PANEL_DARK, alpha=215, radius=22, shadow=False, ink_width=4,
+          rim=None)
     text(img, (606, 716), "Punkti", 16, fill=AMBER, anchor="lt")
     text(img, (606, 738), "Score", 14, fill=MUTED, anchor="lt")
     sk = Sketch(60, 60)

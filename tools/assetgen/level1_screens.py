@@ -18,7 +18,7 @@ import level1_world as lw
 from common import (AMBER, BRICK, CORAL, CREAM, GOLD, H, INK, MINT, MUTED, PANEL,
                     PANEL_DARK, ROSE, SKY, TEAL, W, Sketch, background, bilingual,
                     darker, hint_bar, keycap, lighter, panel, pill, rgba, soft_shadow,
-                    text, transparent)
+                    text, transparent, wrap)
 from frontend import bullet, key_list, section
 
 # where the level draws on the screen
@@ -62,6 +62,10 @@ def hud_overlay():
     sk.rect((-30, 0, STRIP_SPLIT, 100), PANEL_DARK, INK, 4, 18, 236)
     sk.rect((STRIP_SPLIT - 40, STRIP_LOW - STRIP_TOP, W + 30, 100), PANEL_DARK, INK, 4, 14, 236)
     sk.rect((-30, 4, STRIP_SPLIT - 4, 100), None, darker(AMBER, 0.3), 2, 14)
+    sk.paste_on(img, (0, STRIP_TOP))
+    # the sheen laid over the strip, not cut into it: drawn straight into
+    # the strip it would leave the strip's top rows nearly clear
+    sk = Sketch(STRIP_SPLIT - 5, 21)
     sk.rect((0, 2, STRIP_SPLIT - 6, 20), (255, 255, 255), None, 0, 10, 18)
     sk.paste_on(img, (0, STRIP_TOP))
     # key reminders at the left end
@@ -661,6 +665,7 @@ POTTY_REACH = 65
 TRACK_Y = 645
 LOSE_X, WIN_X, START_X = 270, 685, 489
 MARKER_W = 81
+POTTY_HELP = (648, 14, 1012, 410)
 
 
 def potty_background():
@@ -701,22 +706,27 @@ def potty_background():
     sk.line([(8, 56), (8, 4)], INK, 4)
     sk.polygon([(10, 4), (36, 12), (10, 22)], MINT, INK, 3)
     sk.paste_on(img, (WIN_X + MARKER_W + 10, y0 - 4))
-    # how to play, on the right
-    box = (560, 70, 1000, 420)
+    # how to play, in the top right corner: the farthest from the point, so
+    # that the wobbling target seldom passes over the text
+    box = POTTY_HELP
     panel(img, box)
-    text(img, (box[0] + 24, box[1] + 20), "Podiņš", 38, fill=GOLD, anchor="lt")
-    text(img, (box[0] + 190, box[1] + 34), "The potty", 20, fill=MUTED, anchor="lt")
-    y = box[1] + 84
+    x, w = box[0] + 20, box[2] - box[0] - 40
+    b = text(img, (x, box[1] + 16), "Podiņš", 34, fill=GOLD, anchor="lt")
+    text(img, (b[2] + 12, b[3]), "The potty", 18, fill=MUTED, anchor="ls")
+    y = b[3] + 18
     for lv, en in (("Turi mērķi virs podiņa!", "Keep the target over the potty!"),
-                   ("Kamēr tas ir zelta aplī, kaka slīd uz karodziņu.",
-                    "While it is in the gold ring, the marker slides to the flag."),
+                   ("Zelta aplī kaka slīd uz karodziņu.", "In the gold ring the marker slides to the flag."),
                    ("Ja mērķis aizklīst, kaka slīd atpakaļ.", "If it drifts off, the marker slides back."),
                    ("Uzvara: tualetes josla pilna.", "Win: the toilet bar is full again.")):
-        y = bilingual(img, (box[0] + 24, y), lv, en, 18, en_size=14, max_width=box[2] - box[0] - 48) + 12
-    b = keycap(img, (box[0] + 24, y + 20), "←↑↓→", 15)
-    text(img, (b[2] + 10, y + 24), "vadīt · steer", 15, fill=CREAM, anchor="ls")
-    b = keycap(img, (box[0] + 250, y + 20), "q", 15)
-    text(img, (b[2] + 10, y + 24), "iziet · leave", 15, fill=CREAM, anchor="ls")
+        for line in wrap(lv, 17, w):
+            y = text(img, (x, y), line, 17, fill=CREAM, anchor="lt")[3] + 3
+        for line in wrap(en, 13, w):
+            y = text(img, (x, y), line, 13, fill=MUTED, anchor="lt")[3] + 2
+        y += 10
+    for cap, words in (("←↑↓→", "vadīt · steer"), ("q", "iziet · leave")):
+        b = keycap(img, (x, y + 14), cap, 15)
+        text(img, (b[2] + 10, y + 19), words, 15, fill=CREAM, anchor="ls")
+        y += 34
     return img
 
 

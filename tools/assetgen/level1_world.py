@@ -425,7 +425,10 @@ def _signs(img):
     for r, c in ((70, GOLD), (55, CREAM)):
         for a in range(0, 360, 12):
             d.arc((x - r, y - r, x + r, y + r), a, a + 7, fill=rgba(c), width=5)
-    _sign(img, (x, y + 100), "Nodošana", "drop-off")
+    # above the ring, not under it: the item counter sits in the bottom right
+    # corner, and a sign under the ring would slip beneath it while the ring
+    # itself is still in view
+    _sign(img, (x, y - 104), "Nodošana", "drop-off")
     sx, sy = plan.MISSION_SPOTS[0]
     _sign(img, (sx + 36, sy - 95), "Pret sienu", "wall-ball")
     sx, sy = plan.MISSION_SPOTS[2]

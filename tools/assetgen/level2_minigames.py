@@ -172,6 +172,7 @@ def bucket_picture():
 
 CATCHER_SIZE = (362, 226)
 MOUTH = (127, 326)   # berries whose left edge is in here are caught
+CATCHER_DEPTH = 150  # rows of the scoop above the HUD strip
 BERRY_SIZE = (29, 30)
 
 
@@ -234,6 +235,7 @@ def bush_background():
 
 
 BUSH_AT = (W / 2, 600)
+BURST_TOP = 80          # the title above stays clear of flying berries
 
 
 def bush_whole():
@@ -258,10 +260,11 @@ def bush_burst():
     sk.polygon(star, GOLD, INK, 5, alpha=220)
     fd.bush(sk, BUSH_AT[0], BUSH_AT[1], 260, 200, (70, 150, 70), None, 68)
     rnd = random.Random(69)
+    squash = (cy - BURST_TOP) / 420  # the berries fly no higher than the band under the title
     for _ in range(60):
         a = rnd.uniform(math.pi * 1.05, math.pi * 1.95)
         d = rnd.uniform(220, 420)
-        x, y = cx + math.cos(a) * d, cy + math.sin(a) * d * 0.9
+        x, y = cx + math.cos(a) * d, cy + math.sin(a) * d * squash
         fd.berry(sk, x, y, 9)
         sk.line([(x - math.cos(a) * 12, y - math.sin(a) * 12), (x - math.cos(a) * 34, y - math.sin(a) * 34)],
                 CREAM, 3)
@@ -291,14 +294,17 @@ def berry_picture():
 
 
 def catcher_picture():
+    """suuklis.png, drawn at y 542: the HUD strip starts 166 rows down, so the
+    scoop and its handle end above that and the rows below stay clear."""
     w, h = CATCHER_SIZE
+    bottom = CATCHER_DEPTH
     sk = Sketch(w, h)
     m0, m1 = MOUTH
     # a long handle to the left, the scoop's open mouth on top
-    sk.outlined_line([(m0 + 10, 120), (14, 170)], fd.WOOD_LIGHT, 16, INK, 3)
-    sk.polygon([(m0 - 6, 26), (m1 + 30, 26), (m1 + 14, h - 8), (m0 + 10, h - 8)], (176, 120, 70), INK, 5)
-    for k in range(1, 6):
-        y = 26 + k * (h - 34) / 6
+    sk.outlined_line([(m0 + 10, 90), (14, 126)], fd.WOOD_LIGHT, 16, INK, 3)
+    sk.polygon([(m0 - 6, 26), (m1 + 30, 26), (m1 + 14, bottom), (m0 + 10, bottom)], (176, 120, 70), INK, 5)
+    for k in range(1, 5):
+        y = 26 + k * (bottom - 30) / 5
         sk.line([(m0 + 2, y), (m1 + 22, y)], darker((176, 120, 70), 0.25), 3)
     sk.ellipse((m0 - 6, 6, m1 + 30, 46), (120, 76, 44), INK, 5)
     sk.ellipse((m0 + 8, 14, m1 + 16, 40), (70, 40, 30), None)
@@ -312,6 +318,7 @@ def catcher_picture():
 HOLE = (219, 309)       # the target's centre must stay within 65 of this
 TRACK = (270, 685)      # the progress marker loses left of 270, wins past 685
 TRACK_Y = 645
+MARKER_ROWS = 46        # the marker and its track end above the HUD strip (y 694)
 
 
 def potty_background():
@@ -329,8 +336,8 @@ def potty_background():
     sk.polygon([(690, 80), (750, 80), (720, 130)], (255, 250, 220), INK, 4)
     # the progress track
     x0, x1 = TRACK
-    y = TRACK_Y + 36
-    sk.rect((x0 - 70, y - 26, x1 + 150, y + 26), PANEL_DARK, INK, 4, 24, 230)
+    y = TRACK_Y + MARKER_ROWS // 2
+    sk.rect((x0 - 70, y - 24, x1 + 150, y + 22), PANEL_DARK, INK, 4, 22, 230)
     sk.rect((x0 - 60, y - 16, x0, y + 16), CORAL, INK, 3, 12)
     sk.rect((x1 + 81, y - 16, x1 + 140, y + 16), MINT, INK, 3, 12)
     sk.line([(x0, y), (x1 + 81, y)], lighter(PANEL_DARK, 0.35), 6)
@@ -367,17 +374,26 @@ def target_picture():
 
 
 def progress_marker():
+    """shit.png, 81 x 72: drawn in the top MARKER_ROWS rows, so that it rides
+    the track above the HUD strip."""
     w, h = 81, 72
-    sk = Sketch(w, h)
+    sk = Sketch(w, h, ss=4)
     brown = (124, 78, 44)
-    sk.ellipse((8, 48, 73, 70), brown, INK, 3.5)
-    sk.ellipse((16, 30, 65, 54), lighter(brown, 0.1), INK, 3.5)
-    sk.ellipse((26, 14, 55, 36), lighter(brown, 0.18), INK, 3.5)
-    sk.polygon([(36, 16), (44, 2), (48, 18)], lighter(brown, 0.18), INK, 3)
+
+    def at(x, y):  # the old 70-row drawing, scaled into the marker's rows
+        return 40.5 + (x - 40.5) * 0.75, y * MARKER_ROWS / 70
+
+    def box(x0, y0, x1, y1):
+        return at(x0, y0) + at(x1, y1)
+
+    sk.ellipse(box(8, 48, 73, 70), brown, INK, 3)
+    sk.ellipse(box(16, 30, 65, 54), lighter(brown, 0.1), INK, 3)
+    sk.ellipse(box(26, 14, 55, 36), lighter(brown, 0.18), INK, 3)
+    sk.polygon([at(36, 16), at(44, 2), at(48, 18)], lighter(brown, 0.18), INK, 2.5)
     for ex in (33, 49):
-        sk.circle((ex, 42), 5, (255, 255, 255), INK, 2)
-        sk.circle((ex + 1, 43), 2, INK, None)
-    sk.arc((32, 46, 50, 60), 20, 160, INK, 2.5)
+        sk.circle(at(ex, 42), 4, (255, 255, 255), INK, 1.5)
+        sk.circle(at(ex + 1, 43), 1.6, INK, None)
+    sk.arc(box(32, 46, 50, 60), 20, 160, INK, 2)
     return sk.image()
 
 

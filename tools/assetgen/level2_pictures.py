@@ -337,19 +337,22 @@ def _toilet_icon(sk, x, y):
 
 def hud():
     img = transparent()
-    # needs strip, bottom left: the bars are drawn at y 743, 22 high
-    panel(img, (8, 708, 446, 790), fill=PANEL_DARK, alpha=225, radius=20, shadow=False)
+    # needs strip, bottom left: the bars are drawn at y 743, 22 high; the
+    # labels sit between the panel's rim and the bars' troughs
+    panel(img, (8, 694, 446, 790), fill=PANEL_DARK, alpha=245, radius=20, shadow=False)
     sk = Sketch(460, 70)
     for (bx, _), icon in ((FOOD_BAR_AT, _bread_icon), (TOILET_BAR_AT, _toilet_icon)):
         sk.rect((bx - 3, 33, bx + BAR_W + 3, 59), (22, 18, 36), INK, 3, 4)
         icon(sk, bx - 16 if bx > 100 else 24, 46)
     sk.paste_on(img, (0, 708))
-    text(img, (FOOD_BAR_AT[0], 716), "Ēdiens · Food", 14, fill=AMBER, anchor="lt")
-    text(img, (TOILET_BAR_AT[0], 716), "Tualete · Toilet", 14, fill=AMBER, anchor="lt")
-    # score, bottom right: "%05d" at (945, 742)
-    panel(img, (848, 732, 1034, 790), fill=PANEL_DARK, alpha=225, radius=18, shadow=False)
-    text(img, (862, 738), "Punkti", 13, fill=AMBER, anchor="lt")
-    text(img, (862, 754), "Score", 12, fill=MUTED, anchor="lt")
+    text(img, (FOOD_BAR_AT[0], 713), "Ēdiens · Food", 14, fill=AMBER, anchor="lt")
+    text(img, (TOILET_BAR_AT[0], 713), "Tualete · Toilet", 14, fill=AMBER, anchor="lt")
+    # score, bottom right: "%05d" at (945, 742) ends about 17 rows above the
+    # screen's bottom, so the panel is a slim one, whole on the screen
+    panel(img, (848, 726, 1020, 767), fill=PANEL_DARK, alpha=245, radius=14, shadow=False, ink_width=4,
+          rim=None)
+    text(img, (862, 733), "Punkti", 13, fill=AMBER, anchor="lt")
+    text(img, (862, 749), "Score", 12, fill=MUTED, anchor="lt")
     return img
 
 

@@ -216,6 +216,7 @@ def fight_intro():
 # --- shop ---------------------------------------------------------------------------------
 
 BASKET = (192, 91)
+BASKET_DEPTH = 60         # rows of the basket above the bottom strip
 BOTTLE = (23, 88)
 
 
@@ -249,19 +250,19 @@ def shop_background():
 
 def basket():
     """veikals/grozs.png, 192 x 91: a bottle counts as caught while its left
-    edge is within the first 170 pixels, so the opening spans the width."""
+    edge is within the first 170 pixels, so the opening spans the width.
+    Drawn at y 650, the bottom strip of the screen starts 66 rows down: the
+    basket is a shallow one in the rows above that, the rest left clear."""
     w, h = BASKET
+    bottom = BASKET_DEPTH
     sk = lk.Board(w, h, ss=3)
     red = (210, 50, 50)
-    sk.polygon([(4, 16), (w - 4, 16), (w - 20, h - 4), (20, h - 4)], red, INK, 4)
+    sk.polygon([(4, 16), (w - 4, 16), (w - 16, bottom), (16, bottom)], red, INK, 4)
     for k in range(1, 9):
         x = 4 + k * (w - 8) / 9
-        sk.line([(x, 20), (20 + k * (w - 40) / 9, h - 8)], darker(red, 0.35), 3)
-    for y in (40, 64):
-        sk.line([(10, y), (w - 10, y)], darker(red, 0.35), 3)
+        sk.line([(x, 20), (16 + k * (w - 32) / 9, bottom - 4)], darker(red, 0.35), 3)
+    sk.line([(10, 40), (w - 10, 40)], darker(red, 0.35), 3)
     sk.rect((0, 8, w, 22), lighter(red, 0.15), INK, 4, 6)
-    sk.arc((30, -60, w - 30, 40), 190, 350, INK, 8)
-    sk.arc((30, -60, w - 30, 40), 190, 350, (80, 80, 90), 4)
     return sk.image()
 
 
@@ -300,6 +301,9 @@ def shop_intro():
 
 SIGHT = (769, 438)
 AIM = (381, 45)
+# the rows the game repeats under a raised sight (see sight())
+SIGHT_TAIL = 32
+SIGHT_TAIL_TOP = SIGHT[1] - SIGHT_TAIL
 BIRD = (91, 101)
 FALL_FRAMES = 8
 COUNTER_PANEL = (120, 120)
@@ -334,19 +338,28 @@ def hunt_background():
 
 def sight():
     """medibas/merkis.png, 769 x 438: the cross-hair's centre is the aiming
-    point (381, 45); the rifle and the hunter's hands come up from below."""
+    point (381, 45); the rifle and the hunter's hands come up from below.
+    The game repeats the last SIGHT_TAIL rows down to the screen's bottom
+    when the sight is raised, so below SIGHT_TAIL_TOP the sleeves and the
+    stock run straight down and every row there is the same."""
     w, h = SIGHT
     ax, ay = AIM
     sk = lk.Board(w, h, ss=2)
     wood = (150, 96, 56)
+    sleeve = (90, 110, 70)
+    straight = SIGHT_TAIL_TOP - 40
     # stock and hands at the bottom, the barrel running up to under the cross-hair
-    sk.polygon([(ax - 90, h + 10), (ax - 56, 250), (ax + 56, 250), (ax + 90, h + 10)], wood, INK, 6)
+    sk.polygon([(ax - 72, h + 10), (ax - 72, straight), (ax - 56, 250), (ax + 56, 250), (ax + 72, straight),
+                (ax + 72, h + 10)], wood, INK, 6)
+    sk.line([(ax - 30, straight + 20), (ax - 30, h + 10)], darker(wood, 0.2), 4)
     sk.polygon([(ax - 20, 256), (ax - 12, 130), (ax + 12, 130), (ax + 20, 256)], (70, 72, 82), INK, 5)
     sk.rect((ax - 8, 110, ax + 8, 140), (50, 52, 60), INK, 4, 3)
     for side in (-1, 1):
-        hx = ax + side * 120
-        sk.outlined_line([(hx + side * 160, h + 20), (hx, 330)], (90, 110, 70), 60, INK, 5)
-        sk.circle((hx - side * 20, 318), 40, lk.SKIN, INK, 5)
+        hx = ax + side * 100
+        sx = ax + side * 170
+        sk.outlined_line([(sx, h + 40), (sx, straight), (hx + side * 20, 330)], sleeve, 60, INK, 5)
+        sk.line([(sx - side * 12, straight + 10), (sx - side * 12, h + 40)], darker(sleeve, 0.2), 4)
+        sk.circle((hx, 318), 40, lk.SKIN, INK, 5)
     # the cross-hair
     for width, colour in ((10, INK), (4, CORAL)):
         sk.circle((ax, ay), 36, None, colour, width)

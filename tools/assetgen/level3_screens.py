@@ -36,8 +36,12 @@ def hud_overlay():
     sk = lk.Board(W, H - STRIP_TOP + 40)
     sk.rect((-30, 0, 790, 100), PANEL_DARK, INK, 4, 18, 236)
     sk.rect((-30, 5, 784, 100), None, darker(AMBER, 0.3), 2, 14)
-    sk.rect((0, 2, 780, 18), (255, 255, 255), None, 0, 10, 16)
     sk.rect((800, 16, W + 30, 100), PANEL_DARK, INK, 4, 14, 236)
+    sk.paste_on(img, (0, STRIP_TOP))
+    # the sheen laid over the strip, not cut into it: drawn straight into
+    # the strip it would leave the strip's top rows nearly clear
+    sk = lk.Board(781, 19)
+    sk.rect((0, 2, 780, 18), (255, 255, 255), None, 0, 10, 16)
     sk.paste_on(img, (0, STRIP_TOP))
     y = STRIP_TOP + 17
     for cap, lv, en in (("k", "karte", "map"), ("i", "info", "help")):
@@ -205,16 +209,18 @@ NOTES = [
 
 
 def notice_board():
-    """infoBC.png: the town's notice board, with a note for every task."""
+    """infoBC.png: the town's notice board, with a note for every task. The
+    game draws the score on this page, so its foot is a strip like the HUD's
+    with the score's box where the HUD has it."""
     img = background("town", seed=72)
-    sk = lk.Board(980, 620)
-    sk.rect((0, 0, 978, 618), lk.WOOD, INK, 6, 12)
-    sk.rect((22, 22, 956, 596), (120, 150, 110), INK, 4, 6)
-    sk.paste_on(img, (22, 100))
+    sk = lk.Board(980, 580)
+    sk.rect((0, 0, 978, 578), lk.WOOD, INK, 6, 12)
+    sk.rect((22, 22, 956, 556), (120, 150, 110), INK, 4, 6)
+    sk.paste_on(img, (22, 96))
     _title(img, "Ziņojumu dēlis", "Town notice board", 16, 44)
     for i, (lv, en, colour) in enumerate(NOTES):
         col, row = i % 2, i // 2
-        x0, y0 = 62 + col * 460, 140 + row * 180
+        x0, y0 = 62 + col * 460, 128 + row * 172
         card = Image.new("RGBA", (430, 160))
         sk = lk.Board(430, 160)
         sk.rect((4, 6, 424, 156), colour, INK, 4, 4)
@@ -231,7 +237,17 @@ def notice_board():
             y += 20
         card = card.rotate((i % 3 - 1) * 1.5, resample=Image.BICUBIC, expand=False)
         img.alpha_composite(card, (x0, y0))
-    _way_back(img, ["Enter"], "Spied Enter, lai ietu atpakaļ", "Press Enter to go back", y=722)
+    lk.dark_panel(img, (-30, 690, W + 30, H + 40), alpha=255)
+    fb = (24, 700, 620, 760)
+    pill(img, fb, True)
+    b = keycap(img, (fb[0] + 28, 730), "Enter", 20)
+    text(img, (b[2] + 16, 708), "Spied Enter, lai ietu atpakaļ", 22, fill=INK, anchor="lt", stroke_fill=None,
+         shadow=False)
+    text(img, (b[2] + 16, 735), "Press Enter to go back", 16, fill=(110, 56, 18), anchor="lt", stroke_fill=None,
+         shadow=False)
+    sx, sy = SCORE_AT
+    lk.inset(img, (sx - 8, sy - 4, sx + 86, sy + 24), 8)
+    lk.label(img, (sx - 4, sy - 9), "Punkti", "score", 14)
     return img
 
 
@@ -310,8 +326,9 @@ def closing_picture():
     for x, w_, h_ in ((0, 160, 130), (150, 120, 180), (260, 200, 110), (600, 140, 150), (730, 160, 120),
                       (880, 160, 170)):
         sk.rect((x, 520 - h_, x + w_, 530), sil, None, 0)
-    sk.rect((420, 250, 470, 530), sil, None, 0)
-    sk.polygon([(410, 254), (445, 120), (480, 254)], sil, None)
+    # the church: its spire tops out under the lines of text
+    sk.rect((420, 330, 470, 530), sil, None, 0)
+    sk.polygon([(410, 334), (445, 246), (480, 334)], sil, None)
     sk.rect((0, 520, W, H), (70, 60, 90), None, 0)
     sk.rect((0, 560, W, 640), (60, 62, 72), INK, 4)
     for x in range(0, W, 120):
@@ -445,7 +462,7 @@ def map_screen(town, marker_pictures):
 # --- potty mini-game ---------------------------------------------------------------------------
 
 POTTY_POINT = (219, 309)      # the point the target's centre must stay within 65 of
-POTTY_TRACK = (270, 645, 766, 717)
+POTTY_TRACK = (270, 645, 766, 703)  # the marker's rows; its panel ends above the HUD strip
 
 
 def potty_background():
@@ -492,17 +509,18 @@ def potty_background():
 
 
 def potty_marker():
-    """pods/shit.png, 81 x 72: the progress marker."""
+    """pods/shit.png, 81 x 72: the progress marker; drawn in the top 58 rows
+    so that it stays above the HUD strip."""
     sk = lk.Board(81, 72, ss=3)
     brown = (130, 80, 44)
-    sk.ellipse((6, 44, 75, 70), brown, INK, 4)
-    sk.ellipse((14, 26, 67, 52), lighter(brown, 0.08), INK, 4)
-    sk.ellipse((24, 8, 57, 34), lighter(brown, 0.16), INK, 4)
-    sk.polygon([(36, 10), (44, 0), (46, 12)], lighter(brown, 0.16), INK, 3)
+    sk.ellipse((6, 36, 75, 58), brown, INK, 4)
+    sk.ellipse((14, 21, 67, 43), lighter(brown, 0.08), INK, 4)
+    sk.ellipse((24, 7, 57, 28), lighter(brown, 0.16), INK, 4)
+    sk.polygon([(36, 9), (44, 0), (46, 11)], lighter(brown, 0.16), INK, 3)
     for x in (31, 50):
-        sk.circle((x, 40), 6, CREAM, INK, 2)
-        sk.circle((x + 1, 41), 2.5, INK, None)
-    sk.arc((32, 46, 50, 60), 20, 160, INK, 3)
+        sk.circle((x, 33), 6, CREAM, INK, 2)
+        sk.circle((x + 1, 34), 2.5, INK, None)
+    sk.arc((32, 37, 50, 50), 20, 160, INK, 3)
     return sk.image()
 
 

@@ -33,7 +33,9 @@ PARTS = {
     7: ("Neon", "neon", 6, "Neons", "neon"),
     9: ("Vinyl", "vin", 12, "Vinils", "vinyl"),
 }
-EMPTY_ROWS = {8: ("Krāsa", "paint: coming soon"), 10: ("v: iziet", "v: leave")}
+EMPTY_ROWS = {8: ("Krāsa", "paint"), 10: ("v: iziet", "v: leave")}
+# what the rows without a part say under their field
+EMPTY_ROW_LINES = {8: ("drīzumā", "coming soon")}
 
 # the car, side on, facing right
 GROUND = 640
@@ -135,7 +137,7 @@ def garage_screen():
                      trousers=(80, 110, 160), shoes=(40, 40, 44), hat="cap")
     lk.person(sk, 170, 660, 2.2, riktis, lk.DOWN_RIGHT, arms="hips")
     sk.paste_on(img)
-    lk.dark_panel(img, (300, 24, 1000, 250))
+    lk.dark_panel(img, (300, 24, 1000, 250), alpha=255)
     text(img, (650, 40), "Rikša garāža", 46, fill=GOLD, anchor="mt")
     text(img, (650, 98), "Riktis' garage", 22, fill=MUTED, anchor="mt")
     text(img, (650, 136), "Labi braucu? Tagad sapucēsim tavu mašīnu!", 20, fill=CREAM, anchor="mt")
@@ -188,7 +190,9 @@ def tuning_screen():
         n = _row_field(img, row)
         if n:
             _choice_line(img, row, "standarta", f"stock · 0/{n}", MUTED)
-    lk.dark_panel(img, (270, 14, 1004, 92))
+        elif row in EMPTY_ROW_LINES:
+            _choice_line(img, row, *EMPTY_ROW_LINES[row], MUTED)
+    lk.dark_panel(img, (270, 14, 1004, 92), alpha=255)
     text(img, (290, 24), "Tūnings", 34, fill=GOLD, anchor="lt")
     text(img, (450, 38), "tuning", 18, fill=MUTED, anchor="lt")
     x = lk.key_hint(img, 560, 36, "↑↓", "rinda", "row", 15)
