@@ -5,6 +5,8 @@ JOBS       ?= $(shell nproc)
 PACKAGES   := cmake g++ make pkg-config libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev \
               libsdl-ttf2.0-dev libgtest-dev python3 python3-pil python3-numpy python3-fonttools \
               vorbis-tools fonts-dejavu-core
+# compat/'s subset of the image and font libraries, checked against the real ones.
+PACKAGES   += libpng-dev libjpeg62-turbo-dev libfreetype-dev
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all play test bench test-asan deps build clean playthrough-expectations fuzz-deps fuzz windows-deps windows windows-test
@@ -86,7 +88,8 @@ clean:
 # suite under wine with SDL's dummy drivers.
 WINDOWS_BUILD    ?= build-windows
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
-                    mingw-w64-x86-64-dev wine wine64 zip dpkg-dev xz-utils googletest cmake make pkg-config
+                    mingw-w64-x86-64-dev wine wine64 zip dpkg-dev xz-utils googletest cmake make pkg-config \
+                    xvfb
 WINDOWS_DEPS     := $(CURDIR)/$(WINDOWS_BUILD)/deps
 WINDOWS_GAME     := $(WINDOWS_BUILD)/game
 WINE_RUN         := bash tools/windows/wine-run --dlls $(WINDOWS_DEPS)/prefix/bin
