@@ -89,7 +89,7 @@ clean:
 WINDOWS_BUILD    ?= build-windows
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
                     mingw-w64-x86-64-dev wine wine64 zip dpkg-dev xz-utils googletest cmake make pkg-config \
-                    xvfb
+                    xvfb xdotool unzip
 WINDOWS_DEPS     := $(CURDIR)/$(WINDOWS_BUILD)/deps
 WINDOWS_GAME     := $(WINDOWS_BUILD)/game
 WINE_RUN         := bash tools/windows/wine-run --dlls $(WINDOWS_DEPS)/prefix/bin
@@ -115,3 +115,5 @@ windows-test: windows
 	$(WINE_RUN) --init
 	cmake --build $(WINDOWS_GAME) -j$(JOBS) --target viprats_tests
 	cd $(WINDOWS_GAME) && ctest --output-on-failure -j$(JOBS)
+	bash tools/windows/start-check.sh $(WINDOWS_BUILD)/viprats-windows.zip $(WINDOWS_DEPS)/wine \
+	  $(WINDOWS_BUILD)/menu-screenshot.bmp

@@ -214,6 +214,9 @@ TEST_F(PlaythroughLeg, DISABLED_Level3) { Leg("9072", PlayLevel3, STATE_MENU); }
 TEST_F(Playthrough, ReplayOfTheRecordedGameMeetsItsExpectations)
 {
     if (getenv("VIPRATS_RECORD_PLAYTHROUGH")) GTEST_SKIP() << "the recording is being made anew";
+#ifdef _WIN32
+    GTEST_SKIP() << "recorded over Linux's rand(), whose numbers the Windows C library does not repeat";
+#endif
     const std::vector<KeyChange> changes = ParseKeys(ReadFile(SourceFile("game.keys")));
     const std::string expected = ReadFile(SourceFile("game.expected"));
     ASSERT_FALSE(changes.empty()) << "no recording at " << SourceFile("game.keys");
