@@ -110,6 +110,16 @@ build_zlib() {
         mkdir -p "$PREFIX/bin" "$PREFIX/lib" "$PREFIX/include" &&
         cp zlib1.dll "$PREFIX/bin/" && cp libz.dll.a "$PREFIX/lib/" &&
         cp "$src/zlib.h" "$src/zconf.h" "$PREFIX/include/")
+    # libpng's pkg-config file asks for zlib's.
+    mkdir -p "$PREFIX/lib/pkgconfig"
+    cat > "$PREFIX/lib/pkgconfig/zlib.pc" <<EOF
+prefix=$PREFIX
+Name: zlib
+Description: zlib compression library
+Version: $(sed -n 's/^#define ZLIB_VERSION "\(.*\)"/\1/p' "$src/zlib.h")
+Libs: -L\${prefix}/lib -lz
+Cflags: -I\${prefix}/include
+EOF
 }
 
 build_libpng() {
