@@ -55,18 +55,28 @@ void ReadPngBytes(png_structp png, png_bytep to, png_size_t count)
     in.at += count;
 }
 
+[[noreturn]] void PngError(png_structp png, png_const_charp message)
+{
+    SDL_SetError("Error reading the PNG file: %s", message);
+    png_longjmp(png, 1);
+}
+
 void QuietPngWarning(png_structp, png_const_charp) {}
 
 SDL_Surface* LoadPng(const std::vector<Uint8>& bytes)
 {
     PngInput in{bytes, 0};
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, QuietPngWarning);
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, QuietPngWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     SDL_Surface* volatile surface = nullptr;
-    if (!info || setjmp(png_jmpbuf(png))) {
+    if (!info) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        SDL_SetError("Out of memory");
+        return nullptr;
+    }
+    if (setjmp(png_jmpbuf(png))) {
         png_destroy_read_struct(&png, &info, nullptr);
         SDL_FreeSurface(surface);
-        SDL_SetError("Error reading the PNG file.");
         return nullptr;
     }
     png_set_read_fn(png, &in, ReadPngBytes);
