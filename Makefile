@@ -7,6 +7,8 @@ PACKAGES   := cmake g++ make pkg-config libsdl1.2-dev libsdl-image1.2-dev libsdl
               vorbis-tools fonts-dejavu-core fonts-roboto-unhinted
 # The Debian package and its checks in `make test` (packaging/linux/).
 PACKAGES   += dpkg-dev file desktop-file-utils appstream
+# compat/'s subset of the image and font libraries, checked against the real ones.
+PACKAGES   += libpng-dev libjpeg62-turbo-dev libfreetype-dev
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all play test bench test-asan deps build clean playthrough-expectations fuzz-deps fuzz windows-deps windows windows-test shots
@@ -110,7 +112,8 @@ clean:
 # suite under wine with SDL's dummy drivers.
 WINDOWS_BUILD    ?= build-windows
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
-                    mingw-w64-x86-64-dev wine wine64 zip dpkg-dev xz-utils googletest cmake make pkg-config
+                    mingw-w64-x86-64-dev wine wine64 zip dpkg-dev xz-utils googletest cmake make pkg-config \
+                    xvfb xdotool unzip
 WINDOWS_DEPS     := $(CURDIR)/$(WINDOWS_BUILD)/deps
 WINDOWS_GAME     := $(WINDOWS_BUILD)/game
 WINE_RUN         := bash tools/windows/wine-run --dlls $(WINDOWS_DEPS)/prefix/bin
@@ -136,3 +139,5 @@ windows-test: windows
 	$(WINE_RUN) --init
 	cmake --build $(WINDOWS_GAME) -j$(JOBS) --target viprats_tests
 	cd $(WINDOWS_GAME) && ctest --output-on-failure -j$(JOBS)
+	bash tools/windows/start-check.sh $(WINDOWS_BUILD)/viprats-windows.zip $(WINDOWS_DEPS)/wine \
+	  $(WINDOWS_BUILD)/menu-screenshot.bmp

@@ -18,8 +18,12 @@ const int HUNT_SIGHT_X = 200, HUNT_SIGHT_Y = 300;
 const float BASKET_X = 500, BASKET_Y = 650;
 const int FULL_LIFE = 385;
 
+const DialogLook DIALOG_LOOK = {DialogLoc3, DialogLoc32, balt, true, -1};
+
+}  // namespace
+
 // Who says what, and what each answer does (Y first, then N).
-const DialogEntry DIALOGS[DIALOGS3] = {
+const DialogEntry LEVEL3_DIALOGS[DIALOGS3] = {
     {"                    Eees...gal\xeegi...es...nu ES GRIB DZERT, atnes no veikal ... labais cilv\xe7k!",
      "                    Mee ... totally ... i ... i WANT BEER, bring some from store... good man!",
      [] {
@@ -105,15 +109,11 @@ const DialogEntry DIALOGS[DIALOGS3] = {
      }},
 };
 
-const DialogLook DIALOG_LOOK = {DialogLoc3, DialogLoc32, balt, true, -1};
-
-}  // namespace
-
 void LoadLvl3Col() { LoadCollisionFile(LEVEL3.walls); }
 
 CLvl3::CLvl3()
     : COverworld(LEVEL3, lvl3World),
-      dialogBox(DIALOG_LOOK, DIALOGS, DIALOGS3, {DialogText3L, sizeof DialogText3L},
+      dialogBox(DIALOG_LOOK, LEVEL3_DIALOGS, DIALOGS3, {DialogText3L, sizeof DialogText3L},
                 {DialogText3A, sizeof DialogText3A}, dialogi_set2)
 {
 }

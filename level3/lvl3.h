@@ -87,6 +87,7 @@ private:
 };
 
 extern CLvl3 LVL3;
+extern const DialogEntry LEVEL3_DIALOGS[DIALOGS3];
 
 // Level 3's collision file, read into R3, and its names of the shared tests.
 void LoadLvl3Col();

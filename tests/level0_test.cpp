@@ -402,8 +402,10 @@ TEST_F(Level0Test, NameTakesLowerCaseLettersAndDigitsUpToTenAndRendersNothingAft
     // The white name ends where the ten characters end.
     TTF_Font* font = TTF_OpenFont("font.ttf", 55);
     ASSERT_NE(font, nullptr);
-    int w = 0, h = 0;
-    TTF_SizeText(font, "jan19bcdef", &w, &h);
+    SDL_Surface* name = TTF_RenderText_Blended(font, "jan19bcdef", dzeltena);
+    ASSERT_NE(name, nullptr);
+    const int w = name->w, h = name->h;
+    SDL_FreeSurface(name);
     TTF_CloseFont(font);
     int firstWhite = -1, lastWhite = -1;
     const auto findWhite = [&] {

@@ -205,6 +205,9 @@ protected:
 
 TEST_F(Playthrough, WholeGameThroughItsKeys)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "level 0's dodging is planned for what Linux's rand() gives from SEED";
+#endif
     Pilot pilot;
     Checkpoints checkpoints(log);
     pilot.afterFrame = [&](int frame) { checkpoints.AfterFrame(frame); };
@@ -260,6 +263,9 @@ TEST_F(PlaythroughLeg, DISABLED_Level3) { Leg("9072", PlayLevel3, STATE_MENU); }
 TEST_F(Playthrough, ReplayOfTheRecordedGameMeetsItsExpectations)
 {
     if (getenv("VIPRATS_RECORD_PLAYTHROUGH")) GTEST_SKIP() << "the recording is being made anew";
+#ifdef _WIN32
+    GTEST_SKIP() << "recorded over Linux's rand(), whose numbers the Windows C library does not repeat";
+#endif
     const std::vector<KeyChange> changes = ParseKeys(ReadFile(SourceFile("game.keys")));
     const std::string expected = ReadFile(SourceFile("game.expected"));
     ASSERT_FALSE(changes.empty()) << "no recording at " << SourceFile("game.keys");

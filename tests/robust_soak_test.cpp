@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -70,10 +71,13 @@ void SmallPictures(const std::filesystem::path& from, const std::filesystem::pat
         std::filesystem::copy_file(from, to);
         return;
     }
-    SDL_Surface* picture = SDL_CreateRGBSurface(SDL_SWSURFACE, 8, 8, 24, 0xFF0000, 0xFF00, 0xFF, 0);
-    SDL_FillRect(picture, nullptr, 0x808080);
-    SDL_SaveBMP(picture, to.string().c_str());
-    SDL_FreeSurface(picture);
+    // An 8 x 8 grey PNG, whatever the name says: the Windows build reads only
+    // PNG and JPEG, by their first bytes.
+    static const char SMALL_PNG[] =
+        "\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x08\0\0\0\x08\x08\x02\0\0\0\x4b\x6d\x29\xdc\0\0\0\x15IDAT"
+        "\x78\xda\x63\x6c\x68\x68\x60\xc0\x06\x98\x18\x70\x80\xc1\x29\x01\0\x30\x17\x01\x90\xd4\x7b\x15\xc6"
+        "\0\0\0\0IEND\xae\x42\x60\x82";
+    std::ofstream(to, std::ios::binary).write(SMALL_PNG, sizeof SMALL_PNG - 1);
 }
 
 struct Footprint {

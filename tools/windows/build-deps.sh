@@ -2,7 +2,9 @@
 # Builds the Windows libraries the game and its tests link against, with
 # Debian's mingw-w64 cross compiler, from Debian's own source packages:
 #   zlib, libpng, libjpeg-turbo, libogg, libvorbis, freetype, SDL 1.2,
-#   SDL_image, SDL_mixer, SDL_ttf, and GoogleTest from /usr/src/googletest.
+#   SDL_mixer, and GoogleTest from /usr/src/googletest.
+# Debian serves no sources of SDL_image 1.2 and SDL_ttf 2.0 here: the game's
+# CMake builds compat/, our subset of them, on libpng, libjpeg and freetype.
 # Usage: build-deps.sh DEPS_DIR
 # Everything lands under DEPS_DIR (src/, build/, prefix/); each library leaves
 # a stamp in DEPS_DIR/stamps/ and is skipped on later runs.
@@ -54,7 +56,7 @@ fetch() {
     local name=$1 dir
     dir=$(find "$SRC/$name" -mindepth 1 -maxdepth 1 -type d 2>/dev/null | head -n1)
     if [ -z "$dir" ]; then
-        ensure_source_entries
+        ensure_source_entries >&2  # fetch's output is the path alone
         rm -rf "$SRC/$name" && mkdir -p "$SRC/$name"
         local release
         release=$(. /etc/os-release && echo "${VERSION_CODENAME:-stable}")
@@ -108,6 +110,16 @@ build_zlib() {
         mkdir -p "$PREFIX/bin" "$PREFIX/lib" "$PREFIX/include" &&
         cp zlib1.dll "$PREFIX/bin/" && cp libz.dll.a "$PREFIX/lib/" &&
         cp "$src/zlib.h" "$src/zconf.h" "$PREFIX/include/")
+    # libpng's pkg-config file asks for zlib's.
+    mkdir -p "$PREFIX/lib/pkgconfig"
+    cat > "$PREFIX/lib/pkgconfig/zlib.pc" <<EOF
+prefix=$PREFIX
+Name: zlib
+Description: zlib compression library
+Version: $(sed -n 's/^#define ZLIB_VERSION "\(.*\)"/\1/p' "$src/zlib.h")
+Libs: -L\${prefix}/lib -lz
+Cflags: -I\${prefix}/include
+EOF
 }
 
 build_libpng() {
@@ -140,9 +152,8 @@ build_freetype() {
     # The font library needs no image or compression helpers for one TrueType file.
     local src
     src=$(fetch freetype)
-    # SDL_ttf's configure asks freetype-config where the library is.
     autoconf_build freetype "$src" --disable-static --without-zlib --without-bzip2 \
-        --without-png --without-harfbuzz --without-brotli --without-librsvg --enable-freetype-config
+        --without-png --without-harfbuzz --without-brotli --without-librsvg
 }
 
 build_sdl() {
@@ -160,14 +171,6 @@ build_sdl() {
 
 SDL_ADDON=(--disable-static --with-sdl-prefix="$PREFIX" --disable-sdltest)
 
-build_sdl_image() {
-    # Linked straight to libpng and libjpeg rather than loading them at run time.
-    local src
-    src=$(fetch sdl-image1.2)
-    autoconf_build sdl_image "$src" "${SDL_ADDON[@]}" --enable-png --enable-jpg \
-        --disable-png-shared --disable-jpg-shared --disable-tif --disable-webp
-}
-
 build_sdl_mixer() {
     local src
     src=$(fetch sdl-mixer1.2)
@@ -176,20 +179,13 @@ build_sdl_mixer() {
         --disable-music-mp3 --disable-music-flac --disable-music-cmd --disable-smpegtest
 }
 
-build_sdl_ttf() {
-    local src
-    src=$(fetch sdl-ttf2.0)
-    autoconf_build sdl_ttf "$src" "${SDL_ADDON[@]}" \
-        --with-freetype-prefix="$PREFIX" --without-x
-}
-
 build_googletest() {
     # Static, so that the test program needs no further DLL of its own.
     cmake_build googletest /usr/src/googletest -DBUILD_GMOCK=OFF -DINSTALL_GTEST=ON \
         -DBUILD_SHARED_LIBS=OFF -Dgtest_disable_pthreads=ON
 }
 
-for step in zlib libpng libjpeg libogg libvorbis freetype sdl sdl_mixer googletest sdl_image sdl_ttf; do
+for step in zlib libpng libjpeg libogg libvorbis freetype sdl sdl_mixer googletest; do
     if built "$step"; then continue; fi
     log "building $step for Windows"
     start=$(date +%s)

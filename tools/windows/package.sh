@@ -40,6 +40,9 @@ mkdir -p "$FOLDER"
 cp "$DATA"/. -r "$FOLDER"/
 # Left-overs of a developer's runs, not part of the game's data.
 find "$FOLDER" \( -name '.*' -o -name '*.part' -o -name '*.bmp' \) -prune -exec rm -rf {} +
+# The Linux build's names of pictures the Windows build reads under its own;
+# LVL2.jpg and lvl2.jpg would be one file where names ignore case.
+rm -f "$FOLDER"/load_screen/{LINUXversija,LVL2,LVL2_,LVL3,LVL3_}.jpg
 cp "$EXE" "$FOLDER/viprats.exe"
 
 pending=("$FOLDER/viprats.exe")
