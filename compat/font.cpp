@@ -1,7 +1,8 @@
 // The game's calls of SDL_ttf 2.0 on FreeType. Sizes, glyph placement and
 // pixels follow SDL_ttf's own rules, so that a text covers the same pixels
-// on both builds: the surface is as tall as the font (ascent - descent + 1)
-// and as wide as the last pen position or glyph edge, whichever is further.
+// on both builds: the surface is as tall as the font (ascent - descent + 1, more
+// where a glyph reaches lower) and as wide as the last pen position or glyph
+// edge, whichever is further.
 #include "SDL_ttf.h"
 
 #include <algorithm>
@@ -27,7 +28,7 @@ int Ceil(FT_Pos v) { return static_cast<int>(((v + 63) & -64) / 64); }
 // A glyph's box in whole pixels, x from the pen position, y up from the baseline.
 struct Glyph {
     FT_UInt index;
-    int minx, maxx, top, advance;
+    int minx, maxx, top, bottom, advance;
 };
 
 bool LoadGlyph(TTF_Font* font, Uint16 code, Glyph& glyph)
@@ -42,6 +43,7 @@ bool LoadGlyph(TTF_Font* font, Uint16 code, Glyph& glyph)
     glyph.minx = Floor(m.horiBearingX);
     glyph.maxx = glyph.minx + Ceil(m.width);
     glyph.top = Floor(m.horiBearingY);
+    glyph.bottom = glyph.top - Ceil(m.height);
     glyph.advance = Ceil(m.horiAdvance);
     return true;
 }
@@ -76,15 +78,22 @@ bool Layout(TTF_Font* font, const std::u16string& codes, Visit visit)
     return true;
 }
 
-// Width of the text's surface, or -1 if a glyph does not load.
-int TextWidth(TTF_Font* font, const std::u16string& codes)
+// The text's surface: as tall as the font, or taller where a glyph (a
+// cedilla under a letter) reaches below the font's descent; width -1 if a
+// glyph does not load.
+struct TextSize {
+    int width, height;
+};
+
+TextSize MeasureText(TTF_Font* font, const std::u16string& codes)
 {
-    int width = 0;
+    int width = 0, lowest = 0;
     const bool loaded = Layout(font, codes, [&](const Glyph& glyph, int x) {
         width = std::max(width, x + std::max(glyph.advance, glyph.maxx));
+        lowest = std::min(lowest, glyph.bottom);
         return true;
     });
-    return loaded ? width : -1;
+    return {loaded ? width : -1, std::max(font->height, font->ascent - lowest)};
 }
 
 // One byte a pixel: 0/1 coverage for solid text, 0-255 for blended text.
@@ -133,15 +142,15 @@ SDL_Surface* Render(TTF_Font* font, const std::u16string& codes, SDL_Color fg, b
         SDL_SetError("Passed a NULL pointer");
         return nullptr;
     }
-    const int width = TextWidth(font, codes);
-    if (width <= 0) {
-        if (width == 0) SDL_SetError("Text has zero width");
+    const TextSize size = MeasureText(font, codes);
+    if (size.width <= 0) {
+        if (size.width == 0) SDL_SetError("Text has zero width");
         return nullptr;
     }
     SDL_Surface* surface;
     bool drawn;
     if (blended) {
-        surface = SDL_CreateRGBSurface(SDL_SWSURFACE, width, font->height, 32, 0x00FF0000, 0x0000FF00, 0x000000FF,
+        surface = SDL_CreateRGBSurface(SDL_SWSURFACE, size.width, size.height, 32, 0x00FF0000, 0x0000FF00, 0x000000FF,
                                        0xFF000000);
         if (!surface) return nullptr;
         // The text colour everywhere, its coverage as alpha; where glyphs
@@ -152,7 +161,7 @@ SDL_Surface* Render(TTF_Font* font, const std::u16string& codes, SDL_Color fg, b
         drawn = DrawGlyphs(font, codes, surface, false,
                            [&](long at, int alpha) { pixels[at] |= colour | (Uint32(alpha) << 24); });
     } else {
-        surface = SDL_CreateRGBSurface(SDL_SWSURFACE, width, font->height, 8, 0, 0, 0, 0);
+        surface = SDL_CreateRGBSurface(SDL_SWSURFACE, size.width, size.height, 8, 0, 0, 0, 0);
         if (!surface) return nullptr;
         // Index 1 is the text, index 0 the colour key behind it.
         SDL_Color* colours = surface->format->palette->colors;
