@@ -309,7 +309,7 @@ def info_screen(marker_pictures):
     y = section(img, gb[0] + 24, y + 2, "Zīmes uz zemes", "Markers on the ground", gb[2] - gb[0] - 48, 20) + 2
     for i, (name, lv, en) in enumerate(MARKER_MEANINGS):
         pic = marker_pictures[plan.MARKERS[name][0]]
-        x, yy = gb[0] + 24 + (i % 2) * 306, y + (i // 2) * 62
+        x, yy = gb[0] + 24 + (i % 2) * 306, y + (i // 2) * 56
         img.alpha_composite(pic, (x, yy + (56 - pic.height) // 2))
         text(img, (x + 86, yy + 8), lv, 15, fill=CREAM, anchor="lt", max_width=210)
         text(img, (x + 86, yy + 29), en, 12, fill=MUTED, anchor="lt", max_width=210)
