@@ -637,7 +637,9 @@ def wallball_counter():
     sk.rect((18, 36, 108, 82), (12, 8, 22), INK, 3, 8)
     sk.paste_on(img)
     text(img, (60, 12), "Trāpījumi", 13, fill=GOLD, anchor="mt")
-    text(img, (60, 88), "hits · 10 = uzvara", 10, fill=MUTED, anchor="mt", max_width=100)
+    # two short lines: as one, the caption ran onto the rim
+    text(img, (60, 85), "hits", 10, fill=MUTED, anchor="mt")
+    text(img, (60, 97), "10 = uzvara", 10, fill=MUTED, anchor="mt")
     return img
 
 

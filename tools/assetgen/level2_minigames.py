@@ -77,10 +77,11 @@ def yard_background():
     b = keycap(img, (290, 82), "q", 13)
     text(img, (b[2] + 8, 82), "iziet · quit", 14, fill=CREAM, anchor="lm")
     # the egg counter: the game writes "%02d" at (830, 39)
-    panel(img, (812, 24, 1004, 96), fill=PANEL_DARK, alpha=235, radius=16, shadow=False, ink_width=4, rim_width=2)
-    text(img, (884, 42), "/ 31", 28, fill=CREAM, anchor="lt")
-    text(img, (946, 34), "olas", 13, fill=AMBER, anchor="lt")
-    text(img, (946, 52), "eggs", 12, fill=MUTED, anchor="lt")
+    # (two narrow digits, about 30 pixels wide), so the slash follows close on
+    panel(img, (812, 24, 992, 96), fill=PANEL_DARK, alpha=235, radius=16, shadow=False, ink_width=4, rim_width=2)
+    text(img, (866, 42), "/ 31", 28, fill=CREAM, anchor="lt")
+    text(img, (932, 34), "olas", 13, fill=AMBER, anchor="lt")
+    text(img, (932, 52), "eggs", 12, fill=MUTED, anchor="lt")
     return img
 
 

@@ -18,7 +18,7 @@ import level2_draw as fd
 import level2_plan as plan
 from common import (AMBER, CORAL, CREAM, GOLD, H, INK, MINT, MUTED, PANEL, PANEL_DARK,
                     ROSE, SKY, TEAL, W, Sketch, background, bilingual, darker, hint_bar, keycap,
-                    lighter, panel, text, transparent)
+                    lighter, panel, soft_shadow, text, transparent)
 
 FARM = ((14, 34, 40), (40, 70, 44))
 
@@ -347,9 +347,11 @@ def hud():
     sk.paste_on(img, (0, 708))
     text(img, (FOOD_BAR_AT[0], 713), "Ēdiens · Food", 14, fill=AMBER, anchor="lt")
     text(img, (TOILET_BAR_AT[0], 713), "Tualete · Toilet", 14, fill=AMBER, anchor="lt")
-    # score, bottom right: "%05d" at (945, 742) ends about 17 rows above the
-    # screen's bottom, so the panel is a slim one, whole on the screen
-    panel(img, (848, 726, 1020, 767), fill=PANEL_DARK, alpha=245, radius=14, shadow=False, ink_width=4,
+    # score, bottom right: "%05d" at (945, 742). The potty draws no digits
+    # over this same picture, so only the label has a framed plate; the
+    # digits sit on a soft dark glow that, left empty, reads as its shadow
+    soft_shadow(img, (926, 738, 1006, 764), 12, offset=(0, 0), blur=5, alpha=235)
+    panel(img, (848, 726, 936, 767), fill=PANEL_DARK, alpha=245, radius=14, shadow=False, ink_width=4,
           rim=None)
     text(img, (862, 733), "Punkti", 13, fill=AMBER, anchor="lt")
     text(img, (862, 749), "Score", 12, fill=MUTED, anchor="lt")

@@ -416,17 +416,20 @@ def falling_birds():
 
 
 def counter_panel():
-    """medibas/info.png, 120 x 120: the level writes "n/25" at (19, 49)."""
+    """medibas/info.png, 120 x 120: the level writes "n/25" at (19, 49).
+    It is drawn at (904, 628) and the HUD's music panel covers it from row
+    104 down, so the panel ends above that."""
     w, h = COUNTER_PANEL
+    bottom = 100
     img = Image.new("RGBA", (w, h))
     sk = lk.Board(w, h)
-    sk.rect((2, 2, w - 2, h - 2), PANEL_DARK, INK, 4, 16, 240)
-    sk.rect((8, 8, w - 8, h - 8), None, AMBER, 2, 12)
-    sk.rect((12, 44, w - 12, 84), (12, 8, 22), INK, 3, 8, 235)
+    sk.rect((2, 2, w - 2, bottom), PANEL_DARK, INK, 4, 16, 240)
+    sk.rect((8, 8, w - 8, bottom - 6), None, AMBER, 2, 12)
+    sk.rect((12, 42, w - 12, 79), (12, 8, 22), INK, 3, 8, 235)
     sk.paste_on(img)
-    text(img, (w / 2, 14), "Trāpīti", 15, fill=GOLD, anchor="mt")
-    text(img, (w / 2, 32), "hits", 10, fill=MUTED, anchor="mt")
-    text(img, (w / 2, 92), "no 25 · of 25", 10, fill=MUTED, anchor="mt")
+    text(img, (w / 2, 11), "Trāpīti", 15, fill=GOLD, anchor="mt")
+    text(img, (w / 2, 28), "hits", 10, fill=MUTED, anchor="mt")
+    text(img, (w / 2, 81), "no 25 · of 25", 10, fill=MUTED, anchor="mt")
     return img
 
 

@@ -51,9 +51,7 @@ def hud_overlay():
     for (x, yb), lv, en in ((FOOD_BAR, "Ēdiens", "food"), (TOILET_BAR, "Tualete", "toilet")):
         lk.inset(img, (x - 3, yb - 3, x + BAR_MAX + 3, yb + sp.BAR_H + 3), 6)
         lk.label(img, (x, yb - 9), lv, en, 14)
-    sx, sy = SCORE_AT
-    lk.inset(img, (sx - 8, sy - 4, sx + 86, sy + 24), 8)
-    lk.label(img, (sx - 4, sy - 9), "Punkti", "score", 14)
+    _score_place(img)
     # the music keys, on the right
     x = lk.key_hint(img, 814, STRIP_TOP + 34, "m", "mūzika", "music", 13)
     text(img, (x + 8, STRIP_TOP + 35), "t y u", 11, fill=MUTED, anchor="lm")
@@ -67,6 +65,18 @@ def hud_overlay():
     sk.ellipse((2, 14, 28, 32), CREAM, INK, 3)
     sk.paste_on(img, (284, 732))
     return img
+
+
+def _score_place(img):
+    """The score's label and a star beside where the digits go. Some states
+    draw no digits over the same strip, so the digits get no box of their
+    own: an empty box would look broken, a label with its star does not."""
+    sx, sy = SCORE_AT
+    sk = lk.Board(24, 24)
+    dr.badge(sk, 12, 12, 10, darker(AMBER, 0.3))
+    dr.star(sk, 12, 12.5, 6.5, GOLD)
+    sk.paste_on(img, (sx - 30, sy - 2))
+    lk.label(img, (sx - 4, sy - 9), "Punkti", "score", 14)
 
 
 # --- dialog box -----------------------------------------------------------------------------
@@ -245,9 +255,7 @@ def notice_board():
          shadow=False)
     text(img, (b[2] + 16, 735), "Press Enter to go back", 16, fill=(110, 56, 18), anchor="lt", stroke_fill=None,
          shadow=False)
-    sx, sy = SCORE_AT
-    lk.inset(img, (sx - 8, sy - 4, sx + 86, sy + 24), 8)
-    lk.label(img, (sx - 4, sy - 9), "Punkti", "score", 14)
+    _score_place(img)
     return img
 
 
@@ -301,7 +309,7 @@ def info_screen(marker_pictures):
     y = section(img, gb[0] + 24, y + 2, "Zīmes uz zemes", "Markers on the ground", gb[2] - gb[0] - 48, 20) + 2
     for i, (name, lv, en) in enumerate(MARKER_MEANINGS):
         pic = marker_pictures[plan.MARKERS[name][0]]
-        x, yy = gb[0] + 24 + (i % 2) * 306, y + (i // 2) * 62
+        x, yy = gb[0] + 24 + (i % 2) * 306, y + (i // 2) * 56
         img.alpha_composite(pic, (x, yy + (56 - pic.height) // 2))
         text(img, (x + 86, yy + 8), lv, 15, fill=CREAM, anchor="lt", max_width=210)
         text(img, (x + 86, yy + 29), en, 12, fill=MUTED, anchor="lt", max_width=210)
