@@ -134,10 +134,12 @@ windows: windows-deps
 
 # The tests are found and run through wine-run (the toolchain's emulator), one
 # wine process per test as on Linux; the wine prefix is made first, so that
-# its first start does not count against the discovery time-out.
+# its first start does not count against the discovery time-out, and a wine
+# server is started again before the run, for the whole run.
 windows-test: windows
 	$(WINE_RUN) --init
 	cmake --build $(WINDOWS_GAME) -j$(JOBS) --target viprats_tests
+	$(WINE_RUN) --init
 	cd $(WINDOWS_GAME) && ctest --output-on-failure -j$(JOBS)
 	bash tools/windows/start-check.sh $(WINDOWS_BUILD)/viprats-windows.zip $(WINDOWS_DEPS)/wine \
 	  $(WINDOWS_BUILD)/menu-screenshot.bmp

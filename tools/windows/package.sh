@@ -61,6 +61,8 @@ while [ ${#pending[@]} -gt 0 ]; do
     done
 done
 
+# Symbols are for debugging the build, not for players: they double the DLLs' size.
+$HOST-strip --strip-unneeded "$FOLDER"/*.dll "$FOLDER/viprats.exe"
 sed 's/$/\r/' "$HERE/readme.txt" > "$FOLDER/readme.txt"
 (cd "$OUT" && zip -qr -9 "$ZIP" viprats)
 echo "Windows build: $ZIP ($(du -h "$ZIP" | cut -f1)); DLLs:" $(cd "$FOLDER" && ls ./*.dll | sed 's|./||')
