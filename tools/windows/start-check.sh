@@ -44,6 +44,9 @@ tap() {
 }
 
 bash "$HERE/wine-run" --wineprefix "$WINEPREFIX" --init
+# The server --init leaves up has no display: the game's own starts below, on Xvfb.
+wineserver -k 2>/dev/null || true
+wineserver -w
 (cd "$WORK" && unzip -q "$ZIP")
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" 2>/dev/null &
