@@ -1,8 +1,8 @@
 // The controller's frame around the states: the music panel and its
 // tracks, the score and clock texts, and the map, info and notice states.
 
-#include <cstdio>
-#include <string>
+#include <cstring>
+#include <vector>
 
 #include "frontend/menu.h"
 #include "shell/colors.h"
@@ -11,19 +11,21 @@
 namespace {
 
 // A silent WAV that SDL_mixer plays as music, long enough to be still
-// playing when the test looks.
-std::string SilentTrack()
+// playing when the test looks. It is made in memory: tests run side by side,
+// and one writing a shared file while another streams it from disk killed the
+// reader now and then.
+const std::vector<Uint8>& SilentTrack()
 {
-    const std::string path = testing::TempDir() + "silent-track.wav";
-    const Uint32 rate = 8000, bytes = rate * 60;
-    // A PCM header: mono, 8 bits, 8000 samples a second.
-    const Uint32 header[] = {0x46464952, 36 + bytes, 0x45564157, 0x20746d66, 16, 0x00010001, rate, rate, 0x00080001,
-                             0x61746164, bytes};
-    FILE* file = fopen(path.c_str(), "wb");
-    fwrite(header, sizeof header, 1, file);
-    for (Uint32 k = 0; k < bytes; k++) fputc(128, file);
-    fclose(file);
-    return path;
+    static const std::vector<Uint8> wav = [] {
+        const Uint32 rate = 8000, bytes = rate * 60;
+        // A PCM header: mono, 8 bits, 8000 samples a second.
+        const Uint32 header[] = {0x46464952, 36 + bytes, 0x45564157, 0x20746d66, 16, 0x00010001, rate, rate, 0x00080001,
+                                 0x61746164, bytes};
+        std::vector<Uint8> data(sizeof header + bytes, 128);
+        std::memcpy(data.data(), header, sizeof header);
+        return data;
+    }();
+    return wav;
 }
 
 class ControllerTest : public Level1Test {
@@ -32,9 +34,10 @@ protected:
     {
         Level1Test::SetUp();
         if (HasFatalFailure()) return;
-        const std::string track = SilentTrack();
+        const std::vector<Uint8>& track = SilentTrack();
         for (int number = 1; number <= MUSIC_TRACKS; number++)
-            LVL1.Assets().ReplaceTrack(number, Mix_LoadMUS(track.c_str()));
+            LVL1.Assets().ReplaceTrack(
+                number, Mix_LoadMUSType_RW(SDL_RWFromConstMem(track.data(), static_cast<int>(track.size())), MUS_WAV, 1));
         Mix_HaltMusic();  // as the loading screen leaves it
     }
     void TearDown() override
