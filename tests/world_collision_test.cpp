@@ -102,7 +102,6 @@ TEST_F(CollisionFile, MissingShortOrMalformedFilesWriteOnlyTheTableAndNeverBlock
     const Case cases[] = {
         {nullptr, 0, 0},
         {"", 0, 0},
-        {" \n\t\r\n", 0, 0},
         {"10 20 30 40 0 abc 1 2 3 4", 1, 0},
         {"10 20 3x0 40 0", 0, 0},
         {"0 0 10 10 0 5 5 10 10 0 40 40 10", 2, 0},
