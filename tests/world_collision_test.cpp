@@ -104,7 +104,7 @@ TEST_F(CollisionFile, MissingShortOrMalformedFilesWriteOnlyTheTableAndNeverBlock
         {"", 0, 0},
         {"10 20 30 40 0 abc 1 2 3 4", 1, 0},
         {"10 20 3x0 40 0", 0, 0},
-        {"0 0 10 10 0 5 5 10 10 0 40 40 10", 2, 0},
+        {"0 0 10 10 0 5 5 10 10 0 40 40 10 10", 2, 0},  // ends before the last turn
         {"1e39 0 10 10 0  5 5 10 10 0", 2, 0b01},
         {"0 -1e39 10 10 0  5 5 10 10 0", 2, 0b01},
         {"0 0 10 10 1e39  5 5 10 10 0", 2, 0b01},
