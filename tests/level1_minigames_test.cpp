@@ -125,16 +125,11 @@ TEST_F(MiniGameTest, WallBallIntroClearsTheCountAndTheBallIsHeldInItsBand)
     }
     // Up moves it while held; not while in flight.
     bumbay = 300;
-    Timelvl1 = 0.1f;
-    HoldNeeds();
-    Keys[SDLK_UP] = 1;
-    Frame();
+    FrameOf(0.1f, SDLK_UP);
     EXPECT_FLOAT_EQ(bumbay, 285);
     bumba_lido = BALL_OUT;
     bumbax = 100;
-    Timelvl1 = 0.1f;
-    Frame();
-    Keys[SDLK_UP] = 0;
+    FrameOf(0.1f, SDLK_UP);
     EXPECT_FLOAT_EQ(bumbay, 285);
 }
 
@@ -170,13 +165,8 @@ TEST_F(MiniGameTest, WallBallEndsWhenTheBallIsBackAfterTheTenthHitOrLater)
         bumba_lido = BALL_BACK;
         bumbax = 100;
         prusaksy = 517;
-        bool back = false;
-        for (int frame = 0; frame < 20 && !back; frame++) {
-            HoldNeeds();
-            Frame();
-            back = bumba_lido == BALL_HELD;
-        }
-        ASSERT_TRUE(back);
+        HoldNeeds();
+        ASSERT_TRUE(FramesUntil([] { return bumba_lido == BALL_HELD; }, 20));
         EXPECT_FLOAT_EQ(bumbax, -30);
         EXPECT_EQ(process, hits >= 10 ? STATE_WORLD : STATE_WALLBALL) << hits;
     }
