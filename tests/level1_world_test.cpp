@@ -26,10 +26,7 @@ TEST_F(Level1Test, SpaceActsOnlyWithinEachThingsRadius)
          [] { return process == STATE_POTTY; }},
         {"drop 55", DROP_POINT.x, DROP_POINT.y, 55, [] { player.carrying = 1; },
          [] { return player.carrying == 0 && mantu_skaits_int == 1; }},
-        {"exit 35", EXIT_POINT.x, EXIT_POINT.y, 35,
-         [] {
-             for (HousePickup& item : Manta) item.taken = 1;
-         },
+        {"exit 35", EXIT_POINT.x, EXIT_POINT.y, 35, [] { for (HousePickup& item : Manta) item.taken = 1; },
          [] { return kas_notiek == STATE_LOAD2; }},
     };
     for (const Reachable& thing : things) {
@@ -66,14 +63,11 @@ TEST_F(Level1Test, HazardsBiteOnceEveryTwoSecondsAndGasKnocksThemOut)
         launums[0].y = launums[1].y = py;
         const int before = player.food;
         Frame();
-        if (player.food != before) {
-            EXPECT_EQ(before - player.food, 20);
-            if (lastBite >= 0) {
-                EXPECT_GT(NowTicks() - lastBite, 2000);
-            }
-            lastBite = NowTicks();
-            bites++;
-        }
+        if (player.food == before) continue;
+        EXPECT_EQ(before - player.food, 20);
+        EXPECT_TRUE(lastBite < 0 || NowTicks() - lastBite > 2000) << NowTicks() - lastBite;
+        lastBite = NowTicks();
+        bites++;
     }
     EXPECT_EQ(bites, 3);  // at once, after 2 s and after 4 s
 
@@ -121,12 +115,10 @@ TEST_F(Level1Test, TurboComesBackAfterNinetySecondsAndNitroLastsThirteen)
     EXPECT_FALSE(turboB);
     EXPECT_EQ(player.speed, 140);
     const float started = nitro_laiks;
-    while (NowTicks() - started + 500 < 12990) {
-        HoldNeeds();
-        Advance(470);
-        Frame();
-        ASSERT_EQ(player.speed, 140) << NowTicks() - started;
-    }
+    Advance(static_cast<Uint32>(started + 12950 - NowTicks()));
+    HoldNeeds();
+    Frame();
+    EXPECT_EQ(player.speed, 140);
     float frameAt;
     do {
         frameAt = NowTicks();
@@ -147,16 +139,13 @@ TEST_F(Level1Test, OccludersCoverThePlayerByTheirZones)
 {
     const Uint32 PLAYER = 0x0000FF, FURNITURE = 0xFF0000;
     const struct { int picture; float px, py; bool playerInFront; } cases[] = {
-        {PIC_SOFA_END, 1800, 1213, true},  // every x
-        {PIC_SOFA_END, 1800, 1212, false},
+        {PIC_SOFA_END, 1800, 1213, true}, {PIC_SOFA_END, 1800, 1212, false},  // every x
         // Behind the table's first zone, but the stove's zone, later in the
         // order, holds the player too and draws it again over the table.
         {PIC_TABLE, 1200, 1500, true},
         {PIC_TABLE, 1260, 1600, false},  // between zones: the table is drawn over
         {PIC_TABLE, 1300, 1631, true},   // second zone, beyond 1630
-        {PIC_TABLE, 1300, 1560, false},
-        {PIC_WARDROBE, 2900, 1613, true},
-        {PIC_WARDROBE, 2900, 1600, false},
+        {PIC_TABLE, 1300, 1560, false}, {PIC_WARDROBE, 2900, 1613, true}, {PIC_WARDROBE, 2900, 1600, false},
         {PIC_BED, 2600, 2100, false},  // no zones: always over the player
     };
     for (const auto& c : cases) {

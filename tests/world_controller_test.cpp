@@ -91,8 +91,7 @@ TEST_F(ControllerTest, PanelSlidesAtItsSpeedMIsIgnoredWhileClosingAndOnNoticesIt
     EXPECT_EQ(playx, PANEL_HIDDEN_X);
 
     // On a notice the panel stands still, but m still acts.
-    FrameWith(SDLK_m);
-    ASSERT_TRUE(FramesUntil([] { return play == PANEL_OPEN; }, 100));
+    OpenPanel();
     process = STATE_HUNGER;
     HoldNeeds();
     FrameWith(SDLK_m);
@@ -171,7 +170,7 @@ TEST_F(ControllerTest, ScoreIsYellowOrRedAndHiddenOffTheWorldAndOnIntros)
     EXPECT_TRUE(AnyPixel(screen, scoreArea, red));
 }
 
-TEST_F(ControllerTest, MapInfoAndNoticeKeys)
+TEST_F(ControllerTest, MapInfoNoticeAndOverlayKeys)
 {
     const struct { int state; SDLKey key; int after; bool restarts; } cases[] = {
         {STATE_WORLD, SDLK_k, STATE_MAP, false},  {STATE_MAP, SDLK_k, STATE_WORLD, false},
@@ -188,18 +187,16 @@ TEST_F(ControllerTest, MapInfoAndNoticeKeys)
         EXPECT_EQ(process, c.after) << c.state << " " << c.key;
         EXPECT_EQ(Manta[0].taken, c.restarts ? 0 : 1) << c.state << " " << c.key;
     }
-}
 
-TEST_F(ControllerTest, F3SwitchesTheDeveloperOverlay)
-{
+    // F3 switches the developer overlay: the player's circle, blue, radius
+    // 40 about the sprite's centre.
     ClearPictures();
+    process = STATE_WORLD;
     HoldNeeds();
-    Frame();
     EXPECT_FALSE(LVL1.DevOverlayOn());
     FrameWith(SDLK_F3);
     EXPECT_TRUE(LVL1.DevOverlayOn());
     Frame();
-    // The player's circle, blue, radius 40 about the sprite's centre.
     EXPECT_EQ(Pixel(522 + 40, 424), 0x0000FFu);
     FrameWith(SDLK_F3);
     EXPECT_FALSE(LVL1.DevOverlayOn());
