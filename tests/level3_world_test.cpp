@@ -5,12 +5,6 @@
 
 #include "tests/level3_fixture.h"
 
-namespace {
-
-bool Active(int spot) { return misi[spot].active; }
-
-}  // namespace
-
 TEST_F(Level3Test, ASpotIsReachedInsideTheSquaredDistanceOnly)
 {
     StandAtSpot(SPOT_BOARD);
@@ -57,12 +51,11 @@ TEST_F(Level3Test, TheFightTakesTwoFreshYesesItsReportOpensTheExitAndTheDemoEnds
     Frame();
     EXPECT_TRUE(LVL3.DialogOpen()) << "the first yes only turns the page";
     EXPECT_EQ(dnr, 6);
-    EXPECT_EQ(Keys[SDLK_y], 0);
     Frame();
     EXPECT_TRUE(LVL3.DialogOpen()) << "a fresh yes is needed";
     FrameWith(SDLK_y);
     EXPECT_FALSE(LVL3.DialogOpen());
-    EXPECT_FALSE(Active(SPOT_SLAUGHTERHOUSE));
+    EXPECT_FALSE(misi[SPOT_SLAUGHTERHOUSE].active);
     UseSpot(SPOT_FIGHT);
     EXPECT_EQ(process3, STATE3_FIGHT);
     FrameWith(SDLK_RETURN);
@@ -70,10 +63,10 @@ TEST_F(Level3Test, TheFightTakesTwoFreshYesesItsReportOpensTheExitAndTheDemoEnds
     Frame();
     EXPECT_EQ(process3, STATE3_WORLD);
     EXPECT_EQ(uzdevums[TASK_FIGHT], 1);
-    EXPECT_FALSE(Active(SPOT_EXIT));
+    EXPECT_FALSE(misi[SPOT_EXIT].active);
     UseSpot(SPOT_SLAUGHTERHOUSE);
     EXPECT_EQ(uzdevums[TASK_FIGHT], TASK_DONE);
-    EXPECT_TRUE(Active(SPOT_EXIT)) << "in the same frame";
+    EXPECT_TRUE(misi[SPOT_EXIT].active) << "in the same frame";
 
     // The exit: the closing picture, and Space goes to the menu.
     Mix_HaltMusic();  // as the loading screen leaves it: the town plays its own track
@@ -99,12 +92,12 @@ TEST_F(Level3Test, NoInDialogTwoLetsThePlayerComeBackAndAccept)
     ASSERT_EQ(dnr, 2);
     FrameWith(SDLK_n);
     EXPECT_FALSE(LVL3.DialogOpen());
-    EXPECT_FALSE(Active(SPOT_RIKTIS));
+    EXPECT_FALSE(misi[SPOT_RIKTIS].active);
     UseSpot(SPOT_BELASI_MAN);
     EXPECT_EQ(dnr, 2);
     FrameWith(SDLK_y);
     EXPECT_EQ(uzdevums[TASK_BELASI], TASK_DONE);
-    EXPECT_TRUE(Active(SPOT_RIKTIS));
+    EXPECT_TRUE(misi[SPOT_RIKTIS].active);
 }
 
 TEST_F(Level3Test, PilesStopAtTheFiftiethSlot)
@@ -117,17 +110,6 @@ TEST_F(Level3Test, PilesStopAtTheFiftiethSlot)
     EXPECT_EQ(sudu_skaits3, 50);
     for (const Pile& pile : suds3) EXPECT_TRUE(pile.active);
     EXPECT_EQ(suds3[0].x, static_cast<int>(player3.screenX + 30 + offsetX3));
-}
-
-TEST_F(Level3Test, LeavingFromTheGarageReleasesTheTuningPictures)
-{
-    misi[SPOT_GARAGE].active = true;
-    UseSpot(SPOT_GARAGE);
-    Frame(2);
-    ASSERT_TRUE(LVL3.TuningLoaded());
-    LVL3.FreeMemory();
-    EXPECT_FALSE(LVL3.TuningLoaded());
-    EXPECT_EQ(CountInLog("----Tuning izraveets no atminjas\n"), 1u);
 }
 
 TEST_F(Level3Test, TheClosingPictureFadesInFrom180)
