@@ -15,16 +15,12 @@ TEST_F(Level2Test, OneSpotPerPressInCheckOrder)
     Frame();
     EXPECT_TRUE(LVL2.dialogOpen);
     EXPECT_FALSE(mini[SPOT2_QUEST_GIVER].active);
-    EXPECT_EQ(process2, STATE2_WORLD);
     EXPECT_EQ(Keys[SDLK_SPACE], 0);
-    EXPECT_GE(player10.food, 99);
     EXPECT_LE(player10.food, 100);
 
     // A fresh press takes the next in order: the eggs before the food.
-    Keys[SDLK_SPACE] = 1;
-    Frame();
+    FrameWith(SDLK_SPACE);
     EXPECT_EQ(process2, STATE2_EGGS);
-    EXPECT_EQ(Keys[SDLK_SPACE], 0);
     EXPECT_LE(player10.food, 100);
 
     // The drop spot leaves Space to the next spot when nothing is carried.
@@ -82,8 +78,7 @@ TEST_F(Level2Test, ARakeCostsOnePointPerContact)
     const float awayX = offsetX2, awayY = offsetY2;
     for (int contact = 1; contact <= 2; contact++) {
         HoldNeeds();
-        offsetX2 = RAKE_CONTACT[1].x - (player10.screenX + RAKE_REACH.footX);
-        offsetY2 = RAKE_CONTACT[1].y - (player10.screenY + RAKE_REACH.footY);
+        StandAtSpot({RAKE_CONTACT[1].x, RAKE_CONTACT[1].y, true}, RAKE_REACH);
         Frame(5);
         EXPECT_EQ(grabeklis_kadrs, 1);
         EXPECT_EQ(Score.GetScore(), -contact);
@@ -112,29 +107,6 @@ TEST_F(Level2Test, MarksReuseTheLastRecordFromThe31st)
     // The last record holds the last mark, in whole pixels.
     EXPECT_EQ(suds2[30].x, static_cast<int>(2000.75f + 32 + player10.screenX + 30));
     EXPECT_EQ(suds2[29].x, static_cast<int>(2000.75f + 29 + player10.screenX + 30));
-}
-
-TEST_F(Level2Test, RestartFromHungerKeepsTheScoreAndReArmsEverything)
-{
-    misija = 4;
-    malka[2].active = false;
-    malkas_chupa = 3;
-    mini[SPOT2_EXIT].active = true;
-    suds2[0].active = 1;
-    dialogi_set[1] = 1;
-    spainisy = 170;
-    Score.SetScore(33);
-    process2 = STATE2_HUNGER;
-    FrameWith(SDLK_RETURN);
-    EXPECT_EQ(process2, STATE2_WORLD);
-    EXPECT_EQ(misija, 0);
-    EXPECT_EQ(malkas_chupa, 0);
-    for (const Spot& piece : malka) EXPECT_TRUE(piece.active);
-    EXPECT_FALSE(mini[SPOT2_EXIT].active || suds2[0].active);
-    EXPECT_TRUE(mini[SPOT2_QUEST_GIVER].active);
-    EXPECT_EQ(dialogi_set[1], 0);
-    EXPECT_EQ(spainisy, 335);
-    EXPECT_EQ(Score.GetScore(), 33);
 }
 
 TEST_F(Level2Test, TheFirstOverlayHidesAPlayerOutsideItsZoneAndLaterOnesOnlyCoverOnce)
@@ -173,7 +145,7 @@ TEST_F(Level2Test, F3OutlinesABoundaryWallWhoseFarEndIsThousandsOfPixelsOff)
     for (const int x : {100, 300}) EXPECT_EQ(Pixel(x, 360), 0xFFFFFFu) << x;
 }
 
-TEST_F(Level2Test, OnTheHungerScreenFoodKeepsFallingAndStarvesAgain)
+TEST_F(Level2Test, OnTheHungerScreenFoodStarvesAgainUntilEnterRestartsWithTheScoreKeptAndEverythingReArmed)
 {
     process2 = STATE2_HUNGER;
     player10.food = 4;
@@ -182,4 +154,23 @@ TEST_F(Level2Test, OnTheHungerScreenFoodKeepsFallingAndStarvesAgain)
     ASSERT_TRUE(FramesUntil([] { return player10.food == 10; }, 200));
     EXPECT_EQ(process2, STATE2_HUNGER);
     EXPECT_EQ(CountInLog("---uzsetojam lvl 2\n"), 1u) << "no restart without Enter";
+
+    misija = 4;
+    malka[2].active = false;
+    malkas_chupa = 3;
+    mini[SPOT2_EXIT].active = true;
+    suds2[0].active = 1;
+    dialogi_set[1] = 1;
+    spainisy = 170;
+    Score.SetScore(33);
+    FrameWith(SDLK_RETURN);
+    EXPECT_EQ(process2, STATE2_WORLD);
+    EXPECT_EQ(misija, 0);
+    EXPECT_EQ(malkas_chupa, 0);
+    for (const Spot& piece : malka) EXPECT_TRUE(piece.active);
+    EXPECT_FALSE(mini[SPOT2_EXIT].active || suds2[0].active);
+    EXPECT_TRUE(mini[SPOT2_QUEST_GIVER].active);
+    EXPECT_EQ(dialogi_set[1], 0);
+    EXPECT_EQ(spainisy, 335);
+    EXPECT_EQ(Score.GetScore(), 33);
 }
