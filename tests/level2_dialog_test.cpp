@@ -43,7 +43,7 @@ bool SameSurfaces(SDL_Surface* a, SDL_Surface* b)
 
 }  // namespace
 
-TEST_F(Level2Test, YAndNTogetherApplyBothYFirstButTheBonfireStaysAcceptedAndTheLevelFinishable)
+TEST_F(Level2Test, YAndNTogetherApplyBothYFirstTheBonfireStaysAcceptedAndMissionFourHasNoBox)
 {
     OpenBox(0);
     Frame(3);
@@ -68,10 +68,8 @@ TEST_F(Level2Test, YAndNTogetherApplyBothYFirstButTheBonfireStaysAcceptedAndTheL
     FrameWith(SDLK_SPACE);
     EXPECT_EQ(malkas_chupa, FIREWOOD);
     EXPECT_TRUE(mini[SPOT2_EXIT].active);
-}
 
-TEST_F(Level2Test, MissionFourHasNoDialogAnOpenBoxShowsNothingAndKeepsItsKeys)
-{
+    // Mission four has no dialog: an open box shows nothing and keeps its keys.
     ClearPictures();
     UsePicture(PIC2_DIALOG, 0x445566);
     OpenBox(4);

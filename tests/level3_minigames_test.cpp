@@ -91,7 +91,7 @@ TEST_F(Level3GamesTest, TheShopCatchesInsideTheBandAndEndsOnTheFirstMiss)
     EXPECT_FALSE(veikals_iet);
 }
 
-TEST_F(Level3GamesTest, HuntingHitBoxIs100FallingBirdsShareTheStampAndTheHuntEndsAtExactly25)
+TEST_F(Level3GamesTest, HuntingHitBoxIs100FallingBirdsShareTheStampTheGoalIsExactAndRaisedArmsReachTheBottom)
 {
     Enter(STATE3_HUNT);
     ASSERT_TRUE(medibas_iet);
@@ -124,10 +124,8 @@ TEST_F(Level3GamesTest, HuntingHitBoxIs100FallingBirdsShareTheStampAndTheHuntEnd
     Frame();
     EXPECT_EQ(process3, STATE3_WORLD);
     EXPECT_FALSE(medibas_iet);
-}
 
-TEST_F(Level3GamesTest, ARaisedSightsArmsGoOnToTheScreensBottom)
-{
+    // A raised sight's arms go on to the screen's bottom.
     Enter(STATE3_HUNT);
     UsePicture(PIC3_SIGHT, 0x123456, 769, 438);
     BirdsAway();
