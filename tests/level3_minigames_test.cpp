@@ -1,7 +1,5 @@
 // The town's five mini-games, driven through the level's own frame.
 
-#include <gtest/gtest.h>
-
 #include "tests/level3_fixture.h"
 
 class Level3GamesTest : public Level3Test {
@@ -17,12 +15,6 @@ protected:
     {
         for (Bird& bird : putns1) bird = {-700, 0, true, 0};
         for (Bird& bird : putns2) bird = {1400, 0, true, 0};
-    }
-    // The sight's aiming point put on (x, y).
-    static void Aim(float x, float y)
-    {
-        Med_merkisx = x - 381;
-        Med_merkisy = y - 45;
     }
 };
 
@@ -96,7 +88,8 @@ TEST_F(Level3GamesTest, HuntingHitBoxIs100FallingBirdsShareTheStampTheGoalIsExac
     Enter(STATE3_HUNT);
     ASSERT_TRUE(medibas_iet);
     BirdsAway();
-    Aim(195, 250);  // 95 right of the birds' left edge
+    Med_merkisx = 100 - 381 + 95;  // the aim 95 right of the birds' left edge
+    Med_merkisy = 200 - 45 + 50;
     putns1[0] = putns1[1] = {100, 200, true, 0};  // the same place: one shot, two hits
     const int score = Score.GetScore();
     FrameWith(SDLK_SPACE);
@@ -107,7 +100,7 @@ TEST_F(Level3GamesTest, HuntingHitBoxIs100FallingBirdsShareTheStampTheGoalIsExac
     EXPECT_EQ(putns1[0].frame, 1);
     EXPECT_EQ(putns1[1].frame, 0);
 
-    Aim(205, 250);  // outside the box
+    Med_merkisx += 10;  // 105: outside the box
     putns1[2] = {100, 200, true, 0};
     FrameWith(SDLK_SPACE);
     EXPECT_TRUE(putns1[2].flying);
@@ -116,7 +109,8 @@ TEST_F(Level3GamesTest, HuntingHitBoxIs100FallingBirdsShareTheStampTheGoalIsExac
     med_info_int = 24;
     BirdsAway();
     putns1[0] = putns2[0] = {100, 200, true, 0};
-    Aim(150, 250);
+    Med_merkisx = 150 - 381;
+    Med_merkisy = 250 - 45;
     FrameWith(SDLK_SPACE);
     EXPECT_EQ(med_info_int, 26);
     EXPECT_EQ(process3, STATE3_HUNT);

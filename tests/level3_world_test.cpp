@@ -1,5 +1,5 @@
 // The town: the spot actions and their order, the dialogs, the end of the
-// task chain and the closing picture, and the pile table.
+// task chain with its closing picture, and the pile table.
 
 #include <SDL_mixer.h>
 
@@ -38,7 +38,7 @@ TEST_F(Level3Test, ASpotFiresInsideTheSquaredDistanceOncePerPressAndKWinsTheFram
     EXPECT_EQ(process3, STATE3_MAP);
 }
 
-TEST_F(Level3Test, TheFightTakesTwoFreshYesesItsReportOpensTheExitAndTheDemoEndsOnTheMenuMusic)
+TEST_F(Level3Test, TheFightTakesTwoFreshYesesItsReportOpensTheExitWhoseClosingPictureFadesInAndEndsOnTheMenuMusic)
 {
     for (const int task : {TASK_DRINK, TASK_BELASI, TASK_RIKTIS, TASK_HUNT}) uzdevums[task] = TASK_DONE;
     UseSpot(SPOT_SLAUGHTERHOUSE);
@@ -70,7 +70,20 @@ TEST_F(Level3Test, TheFightTakesTwoFreshYesesItsReportOpensTheExitAndTheDemoEnds
     EXPECT_EQ(process3, STATE3_CLOSING);
     EXPECT_TRUE(LVL3.DemoBeigts());
     EXPECT_EQ(kas_notiek, STATE_LEVEL3) << "the Space that used the exit was cleared";
+    ClearPictures();
+    UsePicture(PIC3_CLOSING, 0xFFFFFF);
+    HoldNeeds();
     Frame();
+    EXPECT_EQ(beigas_y, 181) << "the picture fades in from 180";
+    const Uint32 early = Pixel(512, 300) & 0xFF;
+    EXPECT_GT(early, 150u);
+    EXPECT_LT(early, 200u);
+    for (int k = 0; k < 80; k++) {
+        HoldNeeds();
+        Frame();
+    }
+    EXPECT_EQ(beigas_y, 255);
+    EXPECT_EQ(Pixel(512, 300), 0xFFFFFFu);
     Tap(SDLK_F7);  // the menu music comes back as F7 left it: off, until F7 again
     Tap(SDLK_SPACE);
     EXPECT_EQ(kas_notiek, STATE_MENU);
@@ -105,23 +118,4 @@ TEST_F(Level3Test, PilesStopAtTheFiftiethSlot)
     EXPECT_EQ(sudu_skaits3, 50);
     for (const Pile& pile : suds3) EXPECT_TRUE(pile.active);
     EXPECT_EQ(suds3[0].x, static_cast<int>(player3.screenX + 30 + offsetX3));
-}
-
-TEST_F(Level3Test, TheClosingPictureFadesInFrom180)
-{
-    ClearPictures();
-    UsePicture(PIC3_CLOSING, 0xFFFFFF);
-    process3 = STATE3_CLOSING;
-    HoldNeeds();
-    Frame();
-    EXPECT_EQ(beigas_y, 181);
-    const Uint32 early = Pixel(512, 300) & 0xFF;
-    EXPECT_GT(early, 150u);
-    EXPECT_LT(early, 200u);
-    for (int k = 0; k < 80; k++) {
-        HoldNeeds();
-        Frame();
-    }
-    EXPECT_EQ(beigas_y, 255);
-    EXPECT_EQ(Pixel(512, 300), 0xFFFFFFu);
 }
