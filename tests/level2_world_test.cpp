@@ -45,28 +45,21 @@ TEST_F(Level2Test, TheFoodSpotFillsTo165AtAPointEachTimeAndOneSpotFiresPerPressI
     EXPECT_EQ(process2, STATE2_POTTY);
 }
 
-TEST_F(Level2Test, OnlyTheFirstBushBringsTheQuestGiverBackInMissionThree)
+TEST_F(Level2Test, OnlyTheFirstBushBringsTheQuestGiverBackInMissionThreeEveryFrame)
 {
-    misija = 3;
-    mini[SPOT2_QUEST_GIVER].active = false;
-    mini[SPOT2_BERRIES_A].active = true;
-    mini[SPOT2_BERRIES_B].active = true;
-    mini[SPOT2_BERRIES_C].active = true;
-    Frame();
-    EXPECT_FALSE(mini[SPOT2_QUEST_GIVER].active);
-    mini[SPOT2_BERRIES_A].active = false;
-    Frame();
-    EXPECT_TRUE(mini[SPOT2_QUEST_GIVER].active);
-    // Every frame, also while its own box is open.
-    LVL2.dialogOpen = true;
-    mini[SPOT2_QUEST_GIVER].active = false;
-    Frame();
-    EXPECT_TRUE(mini[SPOT2_QUEST_GIVER].active);
-    // Not in another mission.
-    misija = 2;
-    mini[SPOT2_QUEST_GIVER].active = false;
-    Frame();
-    EXPECT_FALSE(mini[SPOT2_QUEST_GIVER].active);
+    mini[SPOT2_BERRIES_B].active = mini[SPOT2_BERRIES_C].active = true;
+    const struct {
+        int mission;
+        bool firstBush, boxOpen, back;
+    } cases[] = {{3, true, false, false}, {3, false, false, true}, {3, false, true, true}, {2, false, false, false}};
+    for (const auto& c : cases) {
+        misija = c.mission;
+        mini[SPOT2_BERRIES_A].active = c.firstBush;
+        LVL2.dialogOpen = c.boxOpen;
+        mini[SPOT2_QUEST_GIVER].active = false;
+        Frame();
+        EXPECT_EQ(mini[SPOT2_QUEST_GIVER].active, c.back) << c.mission << c.firstBush << c.boxOpen;
+    }
 }
 
 TEST_F(Level2Test, ARakeCostsOnePointPerContact)
