@@ -26,6 +26,7 @@ TEST_F(Level2Test, TheFoodSpotFillsTo165AtAPointEachTimeAndOneSpotFiresPerPressI
     Frame();
     EXPECT_TRUE(LVL2.dialogOpen);
     EXPECT_FALSE(mini[SPOT2_QUEST_GIVER].active);
+    EXPECT_EQ(process2, STATE2_WORLD);
     EXPECT_EQ(Keys[SDLK_SPACE], 0);
     EXPECT_LE(player10.food, 100);
 
