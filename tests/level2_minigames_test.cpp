@@ -63,7 +63,7 @@ TEST_F(Level2Yard, HensGoingLeftCoverThreePixelsAndGoingRightTwoAndQuitLeavesQDo
     EXPECT_TRUE(olas_iet) << "the rest of the frame still runs: set up again";
 }
 
-TEST_F(Level2Yard, EggsScoreAndTheBasketCountsOnlyAfterAll31)
+TEST_F(Level2Yard, EggsScoreTheBasketCountsOnlyAfterAll31AndTwoPecksLoseTheGame)
 {
     Score.SetScore(0);
     HandCentreAt(ola[0].x + 20, ola[0].y + 25);
@@ -84,10 +84,9 @@ TEST_F(Level2Yard, EggsScoreAndTheBasketCountsOnlyAfterAll31)
     EXPECT_FALSE(mini[SPOT2_EGGS].active);
     EXPECT_TRUE(mini[SPOT2_QUEST_GIVER].active);
     EXPECT_TRUE(olas_iet) << "a won game stays set up";
-}
 
-TEST_F(Level2Yard, TwoPecksInOneFrameCostTwoAndLoseTheGame)
-{
+    // Two pecks in one frame cost two and lose the game.
+    process2 = STATE2_EGGS;
     Score.SetScore(5);
     HandCentreAt(300, 150);
     vista[0] = vista[1] = {280, 125, false};  // centres at (300, 150)
