@@ -32,11 +32,7 @@ protected:
         process2 = STATE2_EGGS;
         Frame();  // the yard is set up
         ASSERT_TRUE(olas_iet);
-        StillHens();
-    }
-    // Hens parked far from the hand and from each other, standing still.
-    static void StillHens()
-    {
+        // Hens parked far from the hand and from each other, standing still.
         vista_laiks = NowTicks() + 100000;
         for (int k = 0; k < HENS; k++) {
             vista[k] = {500 + 60 * k, 600, false};
@@ -50,7 +46,7 @@ protected:
     }
 };
 
-TEST_F(Level2Yard, HensGoingLeftCoverThreePixelsAndGoingRightTwo)
+TEST_F(Level2Yard, HensGoingLeftCoverThreePixelsAndGoingRightTwoAndQuitLeavesQDown)
 {
     vista_virz[0] = {-90, 0, false};
     vista_virz[1] = {90, 0, false};
@@ -59,9 +55,15 @@ TEST_F(Level2Yard, HensGoingLeftCoverThreePixelsAndGoingRightTwo)
     Frame();
     EXPECT_EQ(vista[0].x, 497);
     EXPECT_EQ(vista[1].x, 562);
+
+    Keys[SDLK_q] = 1;
+    Frame();
+    EXPECT_EQ(process2, STATE2_WORLD);
+    EXPECT_EQ(Keys[SDLK_q], 1);
+    EXPECT_TRUE(olas_iet) << "the rest of the frame still runs: set up again";
 }
 
-TEST_F(Level2Yard, EggsScoreAndTheBasketCountsOnlyAfterAll31)
+TEST_F(Level2Yard, EggsScoreTheBasketCountsOnlyAfterAll31AndTwoPecksLoseTheGame)
 {
     Score.SetScore(0);
     HandCentreAt(ola[0].x + 20, ola[0].y + 25);
@@ -82,13 +84,12 @@ TEST_F(Level2Yard, EggsScoreAndTheBasketCountsOnlyAfterAll31)
     EXPECT_FALSE(mini[SPOT2_EGGS].active);
     EXPECT_TRUE(mini[SPOT2_QUEST_GIVER].active);
     EXPECT_TRUE(olas_iet) << "a won game stays set up";
-}
 
-TEST_F(Level2Yard, TwoPecksInOneFrameCostTwoAndLoseTheGame)
-{
+    // Two pecks in one frame cost two and lose the game.
+    process2 = STATE2_EGGS;
     Score.SetScore(5);
     HandCentreAt(300, 150);
-    for (int k : {0, 1}) vista[k] = {280, 125, false};  // centres at (300, 150)
+    vista[0] = vista[1] = {280, 125, false};  // centres at (300, 150)
     Frame();
     EXPECT_EQ(Score.GetScore(), 3);
     EXPECT_EQ(process2, STATE2_WORLD);
@@ -99,15 +100,6 @@ TEST_F(Level2Yard, TwoPecksInOneFrameCostTwoAndLoseTheGame)
     Frame();
     EXPECT_TRUE(ola[3].active);
     EXPECT_EQ(savaktas_olas, 0);
-}
-
-TEST_F(Level2Yard, QuitLeavesQDownAndTheFrameStillRuns)
-{
-    Keys[SDLK_q] = 1;
-    Frame();
-    EXPECT_EQ(process2, STATE2_WORLD);
-    EXPECT_EQ(Keys[SDLK_q], 1);
-    EXPECT_TRUE(olas_iet) << "set up again later in the same frame";
 }
 
 TEST_F(Level2Test, BerriesAreCaughtOnlyInTheMouthBand)
@@ -129,15 +121,12 @@ TEST_F(Level2Test, BerriesAreCaughtOnlyInTheMouthBand)
     suklisx = 300;
     suklisy = 542;
     for (Spot& berry : oga) berry = {500, 900, false};
-    oga[0] = {428, 550, true};  // inside the band after one fall
-    oga[1] = {427, 550, true};  // on its left edge: strict
-    oga[2] = {500, 560, true};
-    oga[3] = {500, 100, true};  // still falling
+    // Inside the band after one fall, on its left edge (strict), inside, still falling.
+    const Spot berries[4] = {{428, 550, true}, {427, 550, true}, {500, 560, true}, {500, 100, true}};
+    for (int k = 0; k < 4; k++) oga[k] = berries[k];
     HoldNeeds();
     Frame();
-    EXPECT_FALSE(oga[0].active);
-    EXPECT_TRUE(oga[1].active);
-    EXPECT_FALSE(oga[2].active);
+    for (int k = 0; k < 4; k++) EXPECT_EQ(oga[k].active, k % 2 == 1) << k;
     EXPECT_EQ(Score.GetScore(), 2);
     EXPECT_EQ(process2, STATE2_BERRIES);
     oga[1].active = false;

@@ -3,8 +3,19 @@
 
 #include "tests/level2_fixture.h"
 
-TEST_F(Level2Test, OneSpotPerPressInCheckOrder)
+TEST_F(Level2Test, TheFoodSpotFillsTo165AtAPointEachTimeAndOneSpotFiresPerPressInCheckOrder)
 {
+    Score.SetScore(10);
+    StandAtSpot(mini[SPOT2_FOOD], FOOD_REACH2);
+    for (int start : {20, 200}) {
+        HoldNeeds();
+        player10.food = start;
+        FrameWith(SDLK_SPACE);
+        EXPECT_EQ(player10.food, 165);
+    }
+    EXPECT_EQ(Score.GetScore(), 8);
+    EXPECT_TRUE(mini[SPOT2_FOOD].active);
+
     // The quest giver, the egg spot and the food spot all at one place: the
     // quest giver wins and the press is used up.
     mini[SPOT2_EGGS] = {mini[SPOT2_QUEST_GIVER].x, mini[SPOT2_QUEST_GIVER].y, true};
@@ -17,14 +28,11 @@ TEST_F(Level2Test, OneSpotPerPressInCheckOrder)
     EXPECT_FALSE(mini[SPOT2_QUEST_GIVER].active);
     EXPECT_EQ(process2, STATE2_WORLD);
     EXPECT_EQ(Keys[SDLK_SPACE], 0);
-    EXPECT_GE(player10.food, 99);
     EXPECT_LE(player10.food, 100);
 
     // A fresh press takes the next in order: the eggs before the food.
-    Keys[SDLK_SPACE] = 1;
-    Frame();
+    FrameWith(SDLK_SPACE);
     EXPECT_EQ(process2, STATE2_EGGS);
-    EXPECT_EQ(Keys[SDLK_SPACE], 0);
     EXPECT_LE(player10.food, 100);
 
     // The drop spot leaves Space to the next spot when nothing is carried.
@@ -38,42 +46,21 @@ TEST_F(Level2Test, OneSpotPerPressInCheckOrder)
     EXPECT_EQ(process2, STATE2_POTTY);
 }
 
-TEST_F(Level2Test, TheFoodSpotFillsTo165AtAPointEachTime)
+TEST_F(Level2Test, OnlyTheFirstBushBringsTheQuestGiverBackInMissionThreeEveryFrame)
 {
-    Score.SetScore(10);
-    StandAtSpot(mini[SPOT2_FOOD], FOOD_REACH2);
-    for (int start : {20, 200}) {
-        HoldNeeds();
-        player10.food = start;
-        FrameWith(SDLK_SPACE);
-        EXPECT_EQ(player10.food, 165);
+    mini[SPOT2_BERRIES_B].active = mini[SPOT2_BERRIES_C].active = true;
+    const struct {
+        int mission;
+        bool firstBush, boxOpen, back;
+    } cases[] = {{3, true, false, false}, {3, false, false, true}, {3, false, true, true}, {2, false, false, false}};
+    for (const auto& c : cases) {
+        misija = c.mission;
+        mini[SPOT2_BERRIES_A].active = c.firstBush;
+        LVL2.dialogOpen = c.boxOpen;
+        mini[SPOT2_QUEST_GIVER].active = false;
+        Frame();
+        EXPECT_EQ(mini[SPOT2_QUEST_GIVER].active, c.back) << c.mission << c.firstBush << c.boxOpen;
     }
-    EXPECT_EQ(Score.GetScore(), 8);
-    EXPECT_TRUE(mini[SPOT2_FOOD].active);
-}
-
-TEST_F(Level2Test, OnlyTheFirstBushBringsTheQuestGiverBackInMissionThree)
-{
-    misija = 3;
-    mini[SPOT2_QUEST_GIVER].active = false;
-    mini[SPOT2_BERRIES_A].active = true;
-    mini[SPOT2_BERRIES_B].active = false;
-    mini[SPOT2_BERRIES_C].active = false;
-    Frame();
-    EXPECT_FALSE(mini[SPOT2_QUEST_GIVER].active);
-    mini[SPOT2_BERRIES_A].active = false;
-    Frame();
-    EXPECT_TRUE(mini[SPOT2_QUEST_GIVER].active);
-    // Every frame, also while its own box is open.
-    LVL2.dialogOpen = true;
-    mini[SPOT2_QUEST_GIVER].active = false;
-    Frame();
-    EXPECT_TRUE(mini[SPOT2_QUEST_GIVER].active);
-    // Not in another mission.
-    misija = 2;
-    mini[SPOT2_QUEST_GIVER].active = false;
-    Frame();
-    EXPECT_FALSE(mini[SPOT2_QUEST_GIVER].active);
 }
 
 TEST_F(Level2Test, ARakeCostsOnePointPerContact)
@@ -82,8 +69,7 @@ TEST_F(Level2Test, ARakeCostsOnePointPerContact)
     const float awayX = offsetX2, awayY = offsetY2;
     for (int contact = 1; contact <= 2; contact++) {
         HoldNeeds();
-        offsetX2 = RAKE_CONTACT[1].x - (player10.screenX + RAKE_REACH.footX);
-        offsetY2 = RAKE_CONTACT[1].y - (player10.screenY + RAKE_REACH.footY);
+        StandAtSpot({RAKE_CONTACT[1].x, RAKE_CONTACT[1].y, true}, RAKE_REACH);
         Frame(5);
         EXPECT_EQ(grabeklis_kadrs, 1);
         EXPECT_EQ(Score.GetScore(), -contact);
@@ -112,29 +98,6 @@ TEST_F(Level2Test, MarksReuseTheLastRecordFromThe31st)
     // The last record holds the last mark, in whole pixels.
     EXPECT_EQ(suds2[30].x, static_cast<int>(2000.75f + 32 + player10.screenX + 30));
     EXPECT_EQ(suds2[29].x, static_cast<int>(2000.75f + 29 + player10.screenX + 30));
-}
-
-TEST_F(Level2Test, RestartFromHungerKeepsTheScoreAndReArmsEverything)
-{
-    misija = 4;
-    malka[2].active = false;
-    malkas_chupa = 3;
-    mini[SPOT2_EXIT].active = true;
-    suds2[0].active = 1;
-    dialogi_set[1] = 1;
-    spainisy = 170;
-    Score.SetScore(33);
-    process2 = STATE2_HUNGER;
-    FrameWith(SDLK_RETURN);
-    EXPECT_EQ(process2, STATE2_WORLD);
-    EXPECT_EQ(misija, 0);
-    EXPECT_EQ(malkas_chupa, 0);
-    for (const Spot& piece : malka) EXPECT_TRUE(piece.active);
-    EXPECT_FALSE(mini[SPOT2_EXIT].active || suds2[0].active);
-    EXPECT_TRUE(mini[SPOT2_QUEST_GIVER].active);
-    EXPECT_EQ(dialogi_set[1], 0);
-    EXPECT_EQ(spainisy, 335);
-    EXPECT_EQ(Score.GetScore(), 33);
 }
 
 TEST_F(Level2Test, TheFirstOverlayHidesAPlayerOutsideItsZoneAndLaterOnesOnlyCoverOnce)
@@ -173,7 +136,7 @@ TEST_F(Level2Test, F3OutlinesABoundaryWallWhoseFarEndIsThousandsOfPixelsOff)
     for (const int x : {100, 300}) EXPECT_EQ(Pixel(x, 360), 0xFFFFFFu) << x;
 }
 
-TEST_F(Level2Test, OnTheHungerScreenFoodKeepsFallingAndStarvesAgain)
+TEST_F(Level2Test, OnTheHungerScreenFoodStarvesAgainUntilEnterRestartsWithTheScoreKeptAndEverythingReArmed)
 {
     process2 = STATE2_HUNGER;
     player10.food = 4;
@@ -182,4 +145,23 @@ TEST_F(Level2Test, OnTheHungerScreenFoodKeepsFallingAndStarvesAgain)
     ASSERT_TRUE(FramesUntil([] { return player10.food == 10; }, 200));
     EXPECT_EQ(process2, STATE2_HUNGER);
     EXPECT_EQ(CountInLog("---uzsetojam lvl 2\n"), 1u) << "no restart without Enter";
+
+    misija = 4;
+    malka[2].active = false;
+    malkas_chupa = 3;
+    mini[SPOT2_EXIT].active = true;
+    suds2[0].active = 1;
+    dialogi_set[1] = 1;
+    spainisy = 170;
+    Score.SetScore(33);
+    FrameWith(SDLK_RETURN);
+    EXPECT_EQ(process2, STATE2_WORLD);
+    EXPECT_EQ(misija, 0);
+    EXPECT_EQ(malkas_chupa, 0);
+    for (const Spot& piece : malka) EXPECT_TRUE(piece.active);
+    EXPECT_FALSE(mini[SPOT2_EXIT].active || suds2[0].active);
+    EXPECT_TRUE(mini[SPOT2_QUEST_GIVER].active);
+    EXPECT_EQ(dialogi_set[1], 0);
+    EXPECT_EQ(spainisy, 335);
+    EXPECT_EQ(Score.GetScore(), 33);
 }

@@ -6,31 +6,18 @@
 #include "level3/lvl3_content.h"
 #include "tests/map_walk.h"
 
-namespace {
-
-const MapWalk& Town()
+TEST(TownMap, EverySpotIsReachedFromTheStartAndThereIsNoWayOut)
 {
-    static const std::unique_ptr<MapWalk> map =
+    const std::unique_ptr<MapWalk> town =
         WalkLevelMap(LoadLvl3Col, LEVEL3.walk, LEVEL3.walls, 120, 950 + 475, 1700 + 480, 400, 600, 1250, 900);
-    return *map;
-}
-
-}  // namespace
-
-TEST(TownMap, EverySpotIsReachedFromTheStart)
-{
     // The spots' reference point lies this far from the circle's centre.
     const float dx = 422 + SPOT_PLAYER_DX - 475, dy = 324 + SPOT_PLAYER_DY - 480;
     std::vector<MapTarget> targets;
     for (int k = 0; k < MISSION_SPOTS3; k++)
         targets.push_back({"spot " + std::to_string(k), TOWN_SPOTS[k].x + SPOT_REACH_X - dx,
                            TOWN_SPOTS[k].y + TOWN_SPOTS[k].reachDy - dy, std::sqrt(SPOT_REACH_SQUARED)});
-    ExpectReached(Town(), targets);
-}
-
-TEST(TownMap, NoWayOutOfTheTown)
-{
-    // The world picture; the slack is half of a diagonal step at 120 px/s in
-    // a 30 ms frame.
-    Town().ExpectNoWayOut([](float x, float y) { return x > 0 && x < 4432 && y > 0 && y < 3298; }, 2.7f);
+    ExpectReached(*town, targets);
+    // Inside the world picture; the slack is half of a diagonal step at
+    // 120 px/s in a 30 ms frame.
+    town->ExpectNoWayOut([](float x, float y) { return x > 0 && x < 4432 && y > 0 && y < 3298; }, 2.7f);
 }
