@@ -47,7 +47,7 @@ TEST_F(IntroTest, TheAgeNoticeFadesInOneStepPerFrameOfMoreThan30MsThenFourUpTo25
     EXPECT_EQ(ziim, 0) << "the age notice has no time-out";
 }
 
-TEST_F(IntroTest, EscapeOnTheAgeNoticeQuits)
+TEST_F(IntroTest, EscapeOnTheAgeNoticeQuitsButWithSpaceGoesOnAndNeitherQuitsLater)
 {
     Frame(5);
     Tap(SDLK_ESCAPE);
@@ -55,10 +55,8 @@ TEST_F(IntroTest, EscapeOnTheAgeNoticeQuits)
     EXPECT_EQ(CountInLog("Nav vismaz 12 gadi\n"), 1u);
     Frame();
     EXPECT_TRUE(Quit);
-}
 
-TEST_F(IntroTest, SpaceWithEscapeGoesOnToTheSplashAndNeitherQuitsLater)
-{
+    Menu.pazust(false);
     Press(SDLK_SPACE);
     Press(SDLK_ESCAPE);
     Frame();
