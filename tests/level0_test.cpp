@@ -272,30 +272,6 @@ TEST_F(Level0Test, HelpFreezesTheFieldAndTheCounter)
     EXPECT_EQ(LAIKS, laiks - 1) << "one step after the wait, not one per second waited";
 }
 
-TEST_F(Level0Test, CounterStepsAtOnceTo60AndEndsAtZeroWithTheBirthMusic)
-{
-    EXPECT_EQ(LAIKS, 60);
-
-    bool fadedAtTwo = false;
-    const Uint32 start = Now();
-    const bool done = FramesUntil(
-        [&] {
-            ClearField();
-            if (LAIKS == 2 && Mix_FadingMusic() == MIX_FADING_OUT) fadedAtTwo = true;
-            return LVL0.GetStatus();
-        },
-        2200);
-    ASSERT_TRUE(done);
-    // 61 steps, each at the first 30 ms frame past a second
-    EXPECT_NEAR(static_cast<double>(Now() - start), 61 * 1020.0, 100.0);
-    EXPECT_EQ(LAIKS, 0);
-    EXPECT_TRUE(fadedAtTwo);
-    EXPECT_TRUE(Mix_PlayingMusic());
-    EXPECT_EQ(Mix_FadingMusic(), MIX_NO_FADING);
-    EXPECT_EQ(Mix_VolumeMusic(-1), 128);
-    EXPECT_FALSE(LVL0.UzNakamoLVL());
-}
-
 TEST_F(Level0Test, HeldEnterOnTheGameOverPictureRestartsOnceWithTheMusicEvenMidFade)
 {
     LAIKS = 3;
@@ -325,10 +301,27 @@ TEST_F(Level0Test, HeldEnterOnTheGameOverPictureRestartsOnceWithTheMusicEvenMidF
     EXPECT_EQ(Mix_FadingMusic(), MIX_NO_FADING);
 }
 
-TEST_F(Level0Test, TheSlidesStepOneByOneThenTheNameTakesLowerCaseLettersAndDigitsUpToTenAndEnterFromThree)
+TEST_F(Level0Test, TheCounterEndsAtZeroWithTheBirthMusicThenTheSlidesStepAndTheNameTakesLettersAndDigits)
 {
-    LAIKS = 0;
-    Survive();
+    EXPECT_EQ(LAIKS, 60) << "the first step comes at once";
+    bool fadedAtTwo = false;
+    const Uint32 start = Now();
+    ASSERT_TRUE(FramesUntil(
+        [&] {
+            ClearField();
+            if (LAIKS == 2 && Mix_FadingMusic() == MIX_FADING_OUT) fadedAtTwo = true;
+            return LVL0.GetStatus();
+        },
+        2200));
+    // 61 steps, each at the first 30 ms frame past a second
+    EXPECT_NEAR(static_cast<double>(Now() - start), 61 * 1020.0, 100.0);
+    EXPECT_EQ(LAIKS, 0);
+    EXPECT_TRUE(fadedAtTwo);
+    EXPECT_TRUE(Mix_PlayingMusic());
+    EXPECT_EQ(Mix_FadingMusic(), MIX_NO_FADING);
+    EXPECT_EQ(Mix_VolumeMusic(-1), 128);
+    EXPECT_FALSE(LVL0.UzNakamoLVL());
+
     EXPECT_EQ(kkadskadrs, 0);
     Press(SDLK_a);
     std::vector<int> shown = {kkadskadrs};
