@@ -24,20 +24,6 @@ protected:
         ASSERT_EQ(kas_notiek, STATE_LOAD0);
         Frame();
     }
-    // Runs level 0's counter out, then names the newborn.
-    void FinishLevel0()
-    {
-        ASSERT_EQ(kas_notiek, STATE_LEVEL0);
-        beigts = false;
-        LAIKS = 0;
-        kkad = 0;
-        ASSERT_TRUE(FramesUntil([] { return LVL0.GetStatus(); }, 5));
-        ASSERT_TRUE(FramesUntil([] { return kkadskadrs == 10; }, 200));
-        for (SDLKey key : {SDLK_a, SDLK_n, SDLK_n}) Tap(key);
-        Tap(SDLK_RETURN);
-        Frame();
-        ASSERT_EQ(kas_notiek, STATE_LOAD1);
-    }
     // The farmstead's exit switched on, the player on it, Space.
     void FinishLevel2()
     {
@@ -120,7 +106,15 @@ TEST_F(SceneTest, ScoreSharesAreHandedOverAsEachLevelEnds)
     PassLoadingScreen();
     Frame();
     Score.AddScore(40);
-    FinishLevel0();
+    // The counter run out, the newborn named.
+    LAIKS = 0;
+    kkad = 0;
+    ASSERT_TRUE(FramesUntil([] { return LVL0.GetStatus(); }, 5));
+    ASSERT_TRUE(FramesUntil([] { return kkadskadrs == 10; }, 200));
+    for (SDLKey key : {SDLK_a, SDLK_n, SDLK_n}) Tap(key);
+    Tap(SDLK_RETURN);
+    Frame();
+    ASSERT_EQ(kas_notiek, STATE_LOAD1);
     EXPECT_EQ(Score.GetScore(0), 40);
     PassLoadingScreen();
     EXPECT_EQ(tekosais_lvl, STATE_LEVEL1);
