@@ -83,6 +83,7 @@ struct Circle {
 };
 
 enum Mover { PLAYER, BULLET, RIVAL, BULLET_ON_RIVAL };
+const char* const MOVER_NAMES[] = {"player", "bullet", "rival"};
 
 // Two obstacle kinds in slots of their own: the player's, the bullet's and a
 // rival's test as the level's rules give them (offset added to the
@@ -136,8 +137,9 @@ protected:
     {
         const int cx = TARGET_AT.x + circle.dx, cy = TARGET_AT.y + circle.dy, r = circle.radius;
         for (const ScreenPoint& d : DIRECTIONS) {
-            EXPECT_FALSE(Hits(mover, slot, cx + d.x * r, cy + d.y * r)) << what << " at the radius " << d.x << d.y;
-            EXPECT_TRUE(Hits(mover, slot, cx + d.x * (r - 1), cy + d.y * (r - 1))) << what << " inside " << d.x << d.y;
+            const std::string from = what + " from " + std::to_string(d.x) + "," + std::to_string(d.y);
+            EXPECT_FALSE(Hits(mover, slot, cx + d.x * r, cy + d.y * r)) << from << " hits at the radius";
+            EXPECT_TRUE(Hits(mover, slot, cx + d.x * (r - 1), cy + d.y * (r - 1))) << from << " misses inside it";
         }
     }
 };
@@ -146,11 +148,12 @@ TEST_F(Level0HitTest, ObstaclesHitWithTheirKindsOffsetsAndStrictRadiusAndSlotsOn
 {
     for (const Mover mover : {PLAYER, BULLET, RIVAL}) {
         for (const ObstacleCase& c : OBSTACLES)
-            ExpectCircle(std::string(c.kind) + " mover " + std::to_string(mover), mover, c.slot, c.circles[mover]);
+            ExpectCircle(std::string(c.kind) + ", " + MOVER_NAMES[mover], mover, c.slot, c.circles[mover]);
         // Where blood cell 1 in the slot would be hit dead centre.
         const Circle& cell = OBSTACLES[0].circles[mover];
         for (const int slot : {1, 2})
-            EXPECT_FALSE(Hits(mover, slot, TARGET_AT.x + cell.dx, TARGET_AT.y + cell.dy)) << slot << " " << mover;
+            EXPECT_FALSE(Hits(mover, slot, TARGET_AT.x + cell.dx, TARGET_AT.y + cell.dy))
+                << MOVER_NAMES[mover] << " hit in slot " << slot;
     }
     ExpectCircle("bullet on a rival", BULLET_ON_RIVAL, -1, {70, 13, 25});
 }
