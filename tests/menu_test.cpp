@@ -22,7 +22,7 @@ protected:
     }
 };
 
-TEST_F(MenuTest, ArrowsWrapAroundTheSixPagesAndEnterActsOnlyOnNewGameAndExit)
+TEST_F(MenuTest, ArrowsWrapAroundTheSixPagesEachWithItsPictureAndEnterActsOnlyOnNewGameAndExit)
 {
     menu_atels = 6;
     Tap(SDLK_DOWN);
@@ -33,12 +33,18 @@ TEST_F(MenuTest, ArrowsWrapAroundTheSixPagesAndEnterActsOnlyOnNewGameAndExit)
     EXPECT_EQ(menu_atels, 5);
     EXPECT_TRUE(Mix_Playing(1));
 
+    // The highlighted item lies in a different place on each page.
+    Uint32 seen[6] = {};
+    const auto shown = [&](int page) {
+        for (int y = 150; y < 660; y += 6) seen[page - 1] = seen[page - 1] * 31 + Pixel(60, y);
+    };
     // Pages 2 to 5 take Enter without a click; Escape quits from none of pages 1 to 5.
     for (int page = 1; page <= 5; page++) {
         menu_atels = page;
         Mix_HaltChannel(1);
         Tap(SDLK_ESCAPE);
         if (page > 1) Tap(SDLK_RETURN);
+        shown(page);
         EXPECT_EQ(kas_notiek, STATE_MENU) << page;
         EXPECT_FALSE(Menu.pazust()) << page;
         EXPECT_FALSE(Mix_Playing(1)) << "a click on page " << page;
@@ -55,20 +61,9 @@ TEST_F(MenuTest, ArrowsWrapAroundTheSixPagesAndEnterActsOnlyOnNewGameAndExit)
         Menu.pazust(false);
         Frame();
     }
-}
-
-TEST_F(MenuTest, EachPageShowsItsOwnPicture)
-{
-    Uint32 seen[6];
-    for (int page = 1; page <= 6; page++) {
-        menu_atels = page;
-        Frame();
-        seen[page - 1] = 0;
-        // The highlighted item lies in a different place on each page.
-        for (int y = 150; y < 660; y += 6) seen[page - 1] = seen[page - 1] * 31 + Pixel(60, y);
-    }
+    shown(6);
     for (int a = 0; a < 6; a++)
-        for (int b = a + 1; b < 6; b++) EXPECT_NE(seen[a], seen[b]) << a + 1 << " and " << b + 1;
+        for (int b = a + 1; b < 6; b++) EXPECT_NE(seen[a], seen[b]) << "pages " << a + 1 << " and " << b + 1;
 }
 
 TEST_F(MenuTest, CheatCodesMatchOnlyExactly)
