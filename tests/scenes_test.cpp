@@ -37,12 +37,8 @@ protected:
 
 TEST_F(SceneTest, EscapeOpensThePauseOnlyFromPlayStatesOverTheFrozenFrameAndItsItemsKeepTheSelection)
 {
-    SkipToMenu();
-    Keys[SDLK_ESCAPE] = 1;  // held on the menu's first page and the loading screen
-    Frame();
-    EXPECT_EQ(kas_notiek, STATE_MENU);
-    menu_atels = 1;
-    Tap(SDLK_RETURN);
+    StartNewGame();
+    Keys[SDLK_ESCAPE] = 1;  // on the loading screen; the menu's pages are the menu test's
     Frame();
     EXPECT_EQ(kas_notiek, STATE_LOAD0);
     Keys[SDLK_ESCAPE] = 0;
