@@ -14,21 +14,18 @@
 #include "shell/keys.h"
 #include "tests/harness.h"
 
-class IntroTest : public GameTest {
-protected:
-    Uint32 BrightestBlueOnRow(int y) const
-    {
-        Uint32 bright = 0;
-        for (int x = 100; x < 900; x += 10) bright = std::max(bright, Pixel(x, y) & 0xFF);
-        return bright;
-    }
-};
+class IntroTest : public GameTest {};
 
 TEST_F(IntroTest, TheAgeNoticeFadesInOneStepPerFrameOfMoreThan30MsThenFourUpTo252AndStays)
 {
+    const auto brightestBlue = [this] {
+        Uint32 bright = 0;
+        for (int x = 100; x < 900; x += 10) bright = std::max(bright, Pixel(x, 300) & 0xFF);
+        return bright;
+    };
     Frame();  // the first frame comes too soon for a step
     EXPECT_EQ(intro_alpha, 0);
-    EXPECT_LE(BrightestBlueOnRow(300), 2u);
+    EXPECT_LE(brightestBlue(), 2u);
     // Frames of exactly 30 ms step only every other frame.
     Frame();
     EXPECT_EQ(intro_alpha, 0);
@@ -43,7 +40,7 @@ TEST_F(IntroTest, TheAgeNoticeFadesInOneStepPerFrameOfMoreThan30MsThenFourUpTo25
     for (int a = 2; a <= 20; a++) expected.push_back(a);
     for (int a = 24; a <= 252; a += 4) expected.push_back(a);
     EXPECT_EQ(seen, expected);
-    EXPECT_GT(BrightestBlueOnRow(300), 100u);
+    EXPECT_GT(brightestBlue(), 100u);
     EXPECT_EQ(ziim, 0) << "the age notice has no time-out";
 }
 
