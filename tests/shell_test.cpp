@@ -253,11 +253,12 @@ TEST_F(VideoTest, LoadedPicturesDrawAsSdlsOwnConversionDraws)
         SDL_Surface* a = drawn(ours);
         SDL_Surface* b = drawn(theirs);
         // The canvas's fourth byte is unused: colour channels only.
+        const Uint32 colour = a->format->Rmask | a->format->Gmask | a->format->Bmask;
         int differing = 0;
         for (int y = 0; y < a->h; y++) {
             const Uint32* rowA = reinterpret_cast<Uint32*>(static_cast<Uint8*>(a->pixels) + y * a->pitch);
             const Uint32* rowB = reinterpret_cast<Uint32*>(static_cast<Uint8*>(b->pixels) + y * b->pitch);
-            for (int x = 0; x < a->w; x++) differing += ((rowA[x] ^ rowB[x]) & 0xFFFFFF) != 0;
+            for (int x = 0; x < a->w; x++) differing += ((rowA[x] ^ rowB[x]) & colour) != 0;
         }
         EXPECT_EQ(differing, 0) << "pixels differ in " << pictures[k];
         for (SDL_Surface* surface : {a, b, theirs, decoded}) SDL_FreeSurface(surface);
