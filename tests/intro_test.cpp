@@ -14,48 +14,37 @@
 #include "shell/keys.h"
 #include "tests/harness.h"
 
-class IntroTest : public GameTest {
-protected:
-    // Runs frames while the page stays, collecting each new alpha value.
-    std::vector<int> AlphasWhile(const int& alpha, int page, int frames)
-    {
-        std::vector<int> seen;
-        for (int i = 0; i < frames && ziim == page && kas_notiek == STATE_INTRO; i++) {
-            Frame();
-            if (seen.empty() || seen.back() != alpha) seen.push_back(alpha);
-        }
-        return seen;
-    }
-    Uint32 BrightestBlueOnRow(int y) const
-    {
-        Uint32 bright = 0;
-        for (int x = 100; x < 900; x += 10) bright = std::max(bright, Pixel(x, y) & 0xFF);
-        return bright;
-    }
-};
+class IntroTest : public GameTest {};
 
 TEST_F(IntroTest, TheAgeNoticeFadesInOneStepPerFrameOfMoreThan30MsThenFourUpTo252AndStays)
 {
+    const auto brightestBlue = [this] {
+        Uint32 bright = 0;
+        for (int x = 100; x < 900; x += 10) bright = std::max(bright, Pixel(x, 300) & 0xFF);
+        return bright;
+    };
     Frame();  // the first frame comes too soon for a step
     EXPECT_EQ(intro_alpha, 0);
-    EXPECT_LE(BrightestBlueOnRow(300), 2u);
+    EXPECT_LE(brightestBlue(), 2u);
     // Frames of exactly 30 ms step only every other frame.
     Frame();
     EXPECT_EQ(intro_alpha, 0);
     Frame();
     EXPECT_EQ(intro_alpha, 1);
     Advance(40);
-    Frame();
-    EXPECT_EQ(intro_alpha, 2);
-    std::vector<int> expected;
+    std::vector<int> seen, expected;
+    for (int i = 0; i < 400; i++) {
+        Frame();
+        if (seen.empty() || seen.back() != intro_alpha) seen.push_back(intro_alpha);
+    }
     for (int a = 2; a <= 20; a++) expected.push_back(a);
     for (int a = 24; a <= 252; a += 4) expected.push_back(a);
-    EXPECT_EQ(AlphasWhile(intro_alpha, 0, 400), expected);
-    EXPECT_GT(BrightestBlueOnRow(300), 100u);
+    EXPECT_EQ(seen, expected);
+    EXPECT_GT(brightestBlue(), 100u);
     EXPECT_EQ(ziim, 0) << "the age notice has no time-out";
 }
 
-TEST_F(IntroTest, EscapeOnTheAgeNoticeQuits)
+TEST_F(IntroTest, EscapeOnTheAgeNoticeQuitsButWithSpaceGoesOnAndNeitherQuitsLater)
 {
     Frame(5);
     Tap(SDLK_ESCAPE);
@@ -63,19 +52,26 @@ TEST_F(IntroTest, EscapeOnTheAgeNoticeQuits)
     EXPECT_EQ(CountInLog("Nav vismaz 12 gadi\n"), 1u);
     Frame();
     EXPECT_TRUE(Quit);
-}
 
-TEST_F(IntroTest, SpaceWithEscapeGoesOnToTheSplash)
-{
+    Menu.pazust(false);
     Press(SDLK_SPACE);
     Press(SDLK_ESCAPE);
     Frame();
     EXPECT_EQ(ziim, 1);
-    EXPECT_FALSE(Menu.pazust());
     EXPECT_EQ(intro_alpha, 0);
+    Release(SDLK_SPACE);
+    Release(SDLK_ESCAPE);
+    Frame(10);
+    ASSERT_GT(intro_alpha, 0);
+    Tap(SDLK_SPACE);
+    EXPECT_EQ(ziim, 2);
+    Tap(SDLK_ESCAPE);
+    EXPECT_EQ(kas_notiek, STATE_MENU);
+    EXPECT_FALSE(Menu.pazust());
 }
 
-TEST_F(IntroTest, SplashFadesInAndOutThenGivesWayThreeSecondsLater)
+// Each screen gives way in the first frame more than its wait after its fade.
+TEST_F(IntroTest, SplashFadesInAndOutAndGivesWayThreeSecondsLaterTheVersionScreenFiveSecondsAfterItsFadeIn)
 {
     Tap(SDLK_SPACE);
     ASSERT_EQ(ziim, 1);
@@ -94,33 +90,21 @@ TEST_F(IntroTest, SplashFadesInAndOutThenGivesWayThreeSecondsLater)
     EXPECT_EQ(peak, 252);
     EXPECT_EQ(fadeInSteps + 1, 78);  // the step to 252 is the one that turns it round
     EXPECT_LT(intro_alpha, 5);
-    // Handed over in the first frame more than 3 s after the last frame above 150.
     EXPECT_GT(Now() - lastAbove150, 3000u);
     EXPECT_LE(Now() - lastAbove150, 3000u + 3 * 30u);
-    EXPECT_EQ(vers_alpha, 0);
-}
 
-TEST_F(IntroTest, SpaceOnTheSplashSkipsToTheVersionScreenWhichGivesWayFiveSecondsAfterItsFade)
-{
-    Tap(SDLK_SPACE);
-    Frame(10);
-    ASSERT_GT(intro_alpha, 0);
-    Tap(SDLK_SPACE);
-    ASSERT_EQ(ziim, 2);
-    int first = -1, peak = 0;
+    EXPECT_EQ(vers_alpha, 0) << "the version screen fades from zero";
+    peak = 0;
     Uint32 lastAtOrBelow149 = 0;
     while (kas_notiek == STATE_INTRO) {
         Frame();
-        if (first < 0) first = vers_alpha;
         peak = std::max(peak, vers_alpha);
         if (vers_alpha <= 149) lastAtOrBelow149 = Now();
-        ASSERT_LT(Now(), 30000u);
+        ASSERT_LT(Now(), 60000u);
     }
-    EXPECT_EQ(first, 1) << "the version screen fades from zero";
     EXPECT_EQ(peak, 252);
     EXPECT_GT(Now() - lastAtOrBelow149, 5000u);
     EXPECT_LE(Now() - lastAtOrBelow149, 5000u + 3 * 30u);
-    EXPECT_EQ(kas_notiek, STATE_MENU);
 }
 
 class LoadingTest : public GameTest {
@@ -160,43 +144,32 @@ TEST_F(LoadingTest, WorldLevelsTakeEnterRightAfterTheLoadThenSpaceAndLoadAllThey
     struct {
         const char* code;
         int loading;
-        int& step;
-        int loaded, instructions;
         COverworld& level;
         void (*freeMemory)();
-        const char* loadLog;
-        const char* freeLog;
     } levels[] = {
-        {"5820", STATE_LOAD1, lvl1_lad, 2, 3, LVL1, [] { LVL1.FreeMemory(); },
-         "--Laadeeju lvl 1\n--lvl 1 sasalaadeets\n--uzsetojam lvl 1\n--lvl 1 sasetots\n",
-         "--Raveejam lvl1 no atminjas...\n--lvl1 izraveets\n"},
-        {"4861", STATE_LOAD2, lvl2_lad, 1, 2, LVL2, [] { LVL2.FreeMemory(); },
-         "---Laadeeju lvl 2\n---lvl 2 sasalaadeets\n---uzsetojam lvl 2\n---lvl 2 sasetots\n",
-         "---free lvl2...\n---lvl2 is free\n"},
-        {"9072", STATE_LOAD3, lvl3_lad, 1, 2, LVL3, [] { LVL3.FreeMemory(); },
-         "----Laadeeju lvl 3\n----lvl 3 sasalaadeets\n----uzsetojam lvl 3\n----lvl 3 sasetots\n",
-         "----Raveejam lvl3 no atminjas...\n----lvl3 izraveets no atminjas\n"},
+        {"5820", STATE_LOAD1, LVL1, [] { LVL1.FreeMemory(); }},
+        {"4861", STATE_LOAD2, LVL2, [] { LVL2.FreeMemory(); }},
+        {"9072", STATE_LOAD3, LVL3, [] { LVL3.FreeMemory(); }},
     };
+    size_t loads = 0;
     for (auto& level : levels) {
         SCOPED_TRACE(level.code);
         kas_notiek = STATE_MENU;
         CheatTo(level.code);
         ASSERT_EQ(kas_notiek, level.loading);
-        ASSERT_EQ(level.step, 20);
         Keys[SDLK_SPACE] = 1;  // Space before Enter does nothing
         Frame();
-        EXPECT_EQ(level.step, 0);
+        EXPECT_EQ(CountInLog("Laadeeju lvl"), loads) << "the first frame only shows the title";
         Frame();
-        EXPECT_EQ(level.step, level.loaded);
+        EXPECT_EQ(CountInLog("Laadeeju lvl"), ++loads);
         EXPECT_EQ(Keys[SDLK_SPACE], 1);
         Keys[SDLK_SPACE] = 0;
         Tap(SDLK_RETURN);
-        EXPECT_EQ(level.step, level.instructions);
+        EXPECT_EQ(kas_notiek, level.loading);
         Tap(SDLK_SPACE);
         EXPECT_EQ(kas_notiek, level.loading + 1);
         EXPECT_EQ(tekosais_lvl, level.loading + 1);
 
-        EXPECT_EQ(CountInLog(level.loadLog), 1u) << log;
         const LevelAssets& assets = level.level.Assets();
         for (int slot = 0; slot < level.level.Values().assets.pictureCount; slot++)
             EXPECT_NE(assets.Picture(slot), nullptr) << "picture " << slot;
@@ -205,7 +178,6 @@ TEST_F(LoadingTest, WorldLevelsTakeEnterRightAfterTheLoadThenSpaceAndLoadAllThey
         for (int number = 1; number <= MUSIC_TRACKS; number++) EXPECT_NE(assets.Track(number), nullptr) << number;
         for (int font = 0; font < LEVEL_FONTS; font++) EXPECT_NE(assets.Font(font), nullptr) << "font " << font;
         level.freeMemory();
-        EXPECT_EQ(CountInLog(level.freeLog), 1u);
         level.freeMemory();  // twice is harmless
         EXPECT_EQ(assets.Picture(0), nullptr);
         EXPECT_EQ(assets.Track(1), nullptr);

@@ -18,6 +18,35 @@
 #include "shell/timer.h"
 #include "tests/harness.h"
 
+namespace {
+
+struct Circle {
+    int dx, dy, radius;
+};
+
+enum Mover { PLAYER, BULLET, RIVAL, BULLET_ON_RIVAL };
+const char* const MOVER_NAMES[] = {"player", "bullet", "rival"};
+
+// Two obstacle kinds in slots of their own: the player's, the bullet's and a
+// rival's test as the level's rules give them (offset added to the
+// obstacle's position, radius). The probes show that every test is strict
+// and that each slot uses its kind.
+struct ObstacleCase {
+    const char* kind;
+    int slot;
+    Circle circles[3];
+};
+
+const ObstacleCase OBSTACLES[] = {
+    {"blood cell 1", 0, {{88, 88, 65}, {26, 76, 65}, {-54, 63, 65}}},
+    {"pill 2", 10, {{54, 50, 55}, {-8, 38, 55}, {-88, 25, 55}}},
+};
+
+const ScreenPoint TARGET_AT = {500, 300};
+const ScreenPoint DIRECTIONS[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+
+}  // namespace
+
 // Level 0 entered directly, its first frame played (which sets it up), the
 // field cleared.
 class Level0Test : public GameTest {
@@ -64,111 +93,55 @@ protected:
         beigts = false;
     }
 
-    // Plays on with an empty field until the counter has run out.
-    void Survive()
-    {
-        ASSERT_TRUE(FramesUntil(
-            [] {
-                ClearField();
-                return LVL0.GetStatus();
-            },
-            2200));
-    }
-};
-
-namespace {
-
-struct Circle {
-    int dx, dy, radius;
-};
-
-// Two obstacle kinds in slots of their own: the three tests as the level's
-// rules give them (offset added to the obstacle's position, radius). The
-// probes show that every test is strict and that each slot uses its kind.
-struct ObstacleCase {
-    const char* kind;
-    int slot;
-    Circle player, bullet, rival;
-};
-
-const ObstacleCase OBSTACLES[] = {
-    {"blood cell 1", 0, {88, 88, 65}, {26, 76, 65}, {-54, 63, 65}},
-    {"pill 2", 10, {54, 50, 55}, {-8, 38, 55}, {-88, 25, 55}},
-};
-
-enum class Mover { Player, Bullet, Rival, BulletOnRival };
-
-const ScreenPoint TARGET_AT = {500, 300};
-const ScreenPoint DIRECTIONS[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-
-}  // namespace
-
-class Level0HitTest : public Level0Test {
-protected:
     // Puts the mover's compared point at (x, y) against a target at
     // TARGET_AT, plays a still frame and says whether the test hit.
     bool Hits(Mover mover, int slot, int x, int y)
     {
         ClearField();
         if (slot >= 0) naidnieks1[slot] = TARGET_AT;
-        switch (mover) {
-        case Mover::Player:
+        if (mover == PLAYER) {
             spermsx = static_cast<float>(x - 142);
             spermsy = static_cast<float>(y - 25);
-            StillFrame();
-            return beigts;
-        case Mover::Bullet:
-            buletx = x;
-            bulety = y;
-            lode_lido = true;
-            StillFrame();
-            return !lode_lido;
-        case Mover::Rival:
+        } else if (mover == RIVAL) {
             cits_sperm[0] = {x, y};
-            StillFrame();
-            return cits_sperm[0].x == -310;
-        case Mover::BulletOnRival: {
-            cits_sperm[0] = TARGET_AT;
+        } else {
             buletx = x;
             bulety = y;
-            const int before = Score.GetScore();
-            StillFrame();
-            return cits_sperm[0].x == -310 && Score.GetScore() == before + 2;
+            lode_lido = mover == BULLET;
+            if (mover == BULLET_ON_RIVAL) cits_sperm[0] = TARGET_AT;
         }
-        }
-        return false;
+        const int score = Score.GetScore();
+        StillFrame();
+        if (mover == PLAYER) return beigts;
+        if (mover == BULLET) return !lode_lido;
+        return cits_sperm[0].x == -310 && Score.GetScore() == score + (mover == BULLET_ON_RIVAL ? 2 : 0);
     }
 
     // The edge of each circle, probed from four sides: at the radius it
     // misses (the test is strict), one pixel inside it hits.
     void ExpectCircle(const std::string& what, Mover mover, int slot, const Circle& circle)
     {
-        const int cx = TARGET_AT.x + circle.dx, cy = TARGET_AT.y + circle.dy;
+        const int cx = TARGET_AT.x + circle.dx, cy = TARGET_AT.y + circle.dy, r = circle.radius;
         for (const ScreenPoint& d : DIRECTIONS) {
-            const int r = circle.radius;
-            EXPECT_FALSE(Hits(mover, slot, cx + d.x * r, cy + d.y * r))
-                << what << " hits at the radius, direction " << d.x << "," << d.y;
-            EXPECT_TRUE(Hits(mover, slot, cx + d.x * (r - 1), cy + d.y * (r - 1)))
-                << what << " misses inside the radius, direction " << d.x << "," << d.y;
+            const std::string from = what + " from " + std::to_string(d.x) + "," + std::to_string(d.y);
+            EXPECT_FALSE(Hits(mover, slot, cx + d.x * r, cy + d.y * r)) << from << " hits at the radius";
+            EXPECT_TRUE(Hits(mover, slot, cx + d.x * (r - 1), cy + d.y * (r - 1))) << from << " misses inside it";
         }
     }
 };
 
-TEST_F(Level0HitTest, ObstaclesHitWithTheirKindsOffsetsAndStrictRadiusAndSlotsOneAndTwoTouchNothing)
+TEST_F(Level0Test, ObstaclesHitWithTheirKindsOffsetsAndStrictRadiusAndSlotsOneAndTwoTouchNothing)
 {
-    for (const ObstacleCase& c : OBSTACLES) {
-        ExpectCircle(std::string(c.kind) + ", player", Mover::Player, c.slot, c.player);
-        ExpectCircle(std::string(c.kind) + ", bullet", Mover::Bullet, c.slot, c.bullet);
-        ExpectCircle(std::string(c.kind) + ", rival", Mover::Rival, c.slot, c.rival);
+    for (const Mover mover : {PLAYER, BULLET, RIVAL}) {
+        for (const ObstacleCase& c : OBSTACLES)
+            ExpectCircle(std::string(c.kind) + ", " + MOVER_NAMES[mover], mover, c.slot, c.circles[mover]);
+        // Where blood cell 1 in the slot would be hit dead centre.
+        const Circle& cell = OBSTACLES[0].circles[mover];
+        for (const int slot : {1, 2})
+            EXPECT_FALSE(Hits(mover, slot, TARGET_AT.x + cell.dx, TARGET_AT.y + cell.dy))
+                << MOVER_NAMES[mover] << " hit in slot " << slot;
     }
-    ExpectCircle("bullet on a rival", Mover::BulletOnRival, -1, {70, 13, 25});
-    // Where blood cell 1 in the slot would be hit dead centre.
-    const ObstacleCase& cell = OBSTACLES[0];
-    for (const int slot : {1, 2}) {
-        EXPECT_FALSE(Hits(Mover::Player, slot, TARGET_AT.x + cell.player.dx, TARGET_AT.y + cell.player.dy));
-        EXPECT_FALSE(Hits(Mover::Bullet, slot, TARGET_AT.x + cell.bullet.dx, TARGET_AT.y + cell.bullet.dy));
-        EXPECT_FALSE(Hits(Mover::Rival, slot, TARGET_AT.x + cell.rival.dx, TARGET_AT.y + cell.rival.dy));
-    }
+    ExpectCircle("bullet on a rival", BULLET_ON_RIVAL, -1, {70, 13, 25});
 }
 
 TEST_F(Level0Test, ASpentBulletKeepsItsPlaceAndStillHitsOneRival)
@@ -179,23 +152,14 @@ TEST_F(Level0Test, ASpentBulletKeepsItsPlaceAndStillHitsOneRival)
     bulety = TARGET_AT.y + 76;
     StillFrame();
     ASSERT_FALSE(lode_lido) << "absorbed by the blood cell";
-    EXPECT_EQ(buletx, TARGET_AT.x + 26);
-    EXPECT_EQ(bulety, TARGET_AT.y + 76);
-
-    // Later a rival swims into where the bullet stopped.
+    // Later a rival swims into where the bullet stopped; the next one through swims on.
     naidnieks1[0] = {3000, 0};
-    const int spentX = buletx, spentY = bulety;
-    cits_sperm[2] = {spentX - 70, spentY - 13};
+    cits_sperm[2] = cits_sperm[3] = {TARGET_AT.x + 26 - 70, TARGET_AT.y + 76 - 13};
     StillFrame();
     EXPECT_EQ(cits_sperm[2].x, -310);
-    EXPECT_EQ(Score.GetScore(), 2);
+    EXPECT_EQ(cits_sperm[3].x, TARGET_AT.x + 26 - 70);
     EXPECT_STREQ(PunktiC, " 002 ");
     EXPECT_EQ(bulety, -100) << "the spent bullet is moved off";
-    // The next rival through the same place swims on.
-    cits_sperm[3] = {spentX - 70, spentY - 13};
-    StillFrame();
-    EXPECT_EQ(cits_sperm[3].x, spentX - 70);
-    EXPECT_EQ(Score.GetScore(), 2);
 
     // Gone past the screen's edge, its place still hits.
     lode_lido = true;
@@ -210,7 +174,7 @@ TEST_F(Level0Test, ASpentBulletKeepsItsPlaceAndStillHitsOneRival)
     EXPECT_EQ(Score.GetScore(), 4);
 }
 
-TEST_F(Level0HitTest, RivalsWrapPastX1300AndPastX1194LoseWhileTheMusicPlaysOn)
+TEST_F(Level0Test, RivalsWrapPastX1300AndPastX1194LoseWhileTheMusicPlaysOn)
 {
     cits_sperm[0] = {1299, 10};
     naidnieks1[4] = {-295, 10};
@@ -229,7 +193,7 @@ TEST_F(Level0HitTest, RivalsWrapPastX1300AndPastX1194LoseWhileTheMusicPlaysOn)
     EXPECT_TRUE(beigts);
     EXPECT_FALSE(Mix_PausedMusic());
     // Touching an obstacle pauses it.
-    Hits(Mover::Player, 0, TARGET_AT.x + 88, TARGET_AT.y + 88);
+    Hits(PLAYER, 0, TARGET_AT.x + 88, TARGET_AT.y + 88);
     EXPECT_TRUE(Mix_PausedMusic());
 }
 
@@ -297,31 +261,6 @@ TEST_F(Level0Test, HelpFreezesTheFieldAndTheCounter)
     EXPECT_EQ(LAIKS, laiks - 1) << "one step after the wait, not one per second waited";
 }
 
-TEST_F(Level0Test, CounterStepsAtOnceTo60AndEndsAtZeroWithTheBirthMusic)
-{
-    EXPECT_EQ(LAIKS, 60);
-    EXPECT_EQ(CountInLog("-Uzsetojam lvl 0...\n-lvl 0 uzsetots\n"), 1u);
-
-    bool fadedAtTwo = false;
-    const Uint32 start = Now();
-    const bool done = FramesUntil(
-        [&] {
-            ClearField();
-            if (LAIKS == 2 && Mix_FadingMusic() == MIX_FADING_OUT) fadedAtTwo = true;
-            return LVL0.GetStatus();
-        },
-        2200);
-    ASSERT_TRUE(done);
-    // 61 steps, each at the first 30 ms frame past a second
-    EXPECT_NEAR(static_cast<double>(Now() - start), 61 * 1020.0, 100.0);
-    EXPECT_EQ(LAIKS, 0);
-    EXPECT_TRUE(fadedAtTwo);
-    EXPECT_TRUE(Mix_PlayingMusic());
-    EXPECT_EQ(Mix_FadingMusic(), MIX_NO_FADING);
-    EXPECT_EQ(Mix_VolumeMusic(-1), 128);
-    EXPECT_FALSE(LVL0.UzNakamoLVL());
-}
-
 TEST_F(Level0Test, HeldEnterOnTheGameOverPictureRestartsOnceWithTheMusicEvenMidFade)
 {
     LAIKS = 3;
@@ -351,10 +290,27 @@ TEST_F(Level0Test, HeldEnterOnTheGameOverPictureRestartsOnceWithTheMusicEvenMidF
     EXPECT_EQ(Mix_FadingMusic(), MIX_NO_FADING);
 }
 
-TEST_F(Level0Test, TheSlidesStepOneByOneKeysWaitForTheNameSlideAndEnterForThreeCharacters)
+TEST_F(Level0Test, TheCounterEndsAtZeroWithTheBirthMusicThenTheSlidesStepAndTheNameTakesLettersAndDigits)
 {
-    LAIKS = 0;
-    Survive();
+    EXPECT_EQ(LAIKS, 60) << "the first step comes at once";
+    bool fadedAtTwo = false;
+    const Uint32 start = Now();
+    ASSERT_TRUE(FramesUntil(
+        [&] {
+            ClearField();
+            if (LAIKS == 2 && Mix_FadingMusic() == MIX_FADING_OUT) fadedAtTwo = true;
+            return LVL0.GetStatus();
+        },
+        2200));
+    // 61 steps, each at the first 30 ms frame past a second
+    EXPECT_NEAR(static_cast<double>(Now() - start), 61 * 1020.0, 100.0);
+    EXPECT_EQ(LAIKS, 0);
+    EXPECT_TRUE(fadedAtTwo);
+    EXPECT_TRUE(Mix_PlayingMusic());
+    EXPECT_EQ(Mix_FadingMusic(), MIX_NO_FADING);
+    EXPECT_EQ(Mix_VolumeMusic(-1), 128);
+    EXPECT_FALSE(LVL0.UzNakamoLVL());
+
     EXPECT_EQ(kkadskadrs, 0);
     Press(SDLK_a);
     std::vector<int> shown = {kkadskadrs};
@@ -369,27 +325,7 @@ TEST_F(Level0Test, TheSlidesStepOneByOneKeysWaitForTheNameSlideAndEnterForThreeC
     EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     EXPECT_STREQ(vards, "a");
     Release(SDLK_a);
-
-    Score.AddScore(6);
-    Tap(SDLK_o);
-    Press(SDLK_RETURN);
-    Frame();
-    EXPECT_FALSE(LVL0.UzNakamoLVL());
-    EXPECT_EQ(Keys[SDLK_RETURN], 1);
-    Tap(SDLK_s);  // Enter still held: the third character finishes it
-    EXPECT_TRUE(LVL0.UzNakamoLVL());
-    EXPECT_EQ(kkadskadrs, 11);
-    EXPECT_EQ(Keys[SDLK_RETURN], 0);
-    EXPECT_EQ(kas_notiek, STATE_LOAD1);
-    EXPECT_EQ(CountInLog("-Lvl 0 atbrivojam...\n-Lvl 0 atbrivots\n"), 1u);
-    EXPECT_EQ(Score.GetScore(0), 6);
-}
-
-TEST_F(Level0Test, NameTakesLowerCaseLettersAndDigitsUpToTenAndRendersNothingAfterThem)
-{
-    LAIKS = 0;
-    Survive();
-    ASSERT_TRUE(FramesUntil([] { return kkadskadrs == 10; }, 100));
+    Tap(SDLK_BACKSPACE);
     Tap(SDLK_BACKSPACE);  // on an empty name: nothing
     EXPECT_EQ(burts, 0);
     Press(SDLK_LSHIFT);
@@ -411,11 +347,11 @@ TEST_F(Level0Test, NameTakesLowerCaseLettersAndDigitsUpToTenAndRendersNothingAft
     const auto findWhite = [&] {
         firstWhite = lastWhite = -1;
         for (int y = VardsLoc.y; y < VardsLoc.y + h; y++)
-            for (int x = VardsLoc.x - 20; x < 1024; x++) {
-                if (Pixel(x, y) != 0xFFFFFF) continue;
-                if (firstWhite < 0 || x < firstWhite) firstWhite = x;
-                lastWhite = std::max(lastWhite, x);
-            }
+            for (int x = 1023; x >= VardsLoc.x - 20; x--)
+                if (Pixel(x, y) == 0xFFFFFF) {
+                    firstWhite = firstWhite < 0 ? x : std::min(firstWhite, x);
+                    lastWhite = std::max(lastWhite, x);
+                }
     };
     findWhite();
     EXPECT_GE(firstWhite, VardsLoc.x);
@@ -439,8 +375,21 @@ TEST_F(Level0Test, NameTakesLowerCaseLettersAndDigitsUpToTenAndRendersNothingAft
     LVL0.Load(screen);
     Frame();
     LAIKS = 0;
-    Survive();
+    kkad = 0;
+    ASSERT_TRUE(FramesUntil([] { return LVL0.GetStatus(); }, 5));
     ASSERT_TRUE(FramesUntil([] { return kkadskadrs == 10; }, 100));
     findWhite();
     EXPECT_EQ(lastWhite, -1);
+
+    Tap(SDLK_o);
+    Tap(SDLK_k);
+    Press(SDLK_RETURN);
+    Frame();
+    EXPECT_FALSE(LVL0.UzNakamoLVL());
+    EXPECT_EQ(Keys[SDLK_RETURN], 1);
+    Tap(SDLK_s);  // Enter still held: the third character finishes it
+    EXPECT_TRUE(LVL0.UzNakamoLVL());
+    EXPECT_EQ(kkadskadrs, 11);
+    EXPECT_EQ(Keys[SDLK_RETURN], 0);
+    EXPECT_EQ(kas_notiek, STATE_LOAD1);
 }

@@ -1,4 +1,4 @@
-// The menu's pages, the cheat screen and the pause screen.
+// The menu's pages and the cheat screen.
 
 #include <SDL_mixer.h>
 
@@ -22,7 +22,7 @@ protected:
     }
 };
 
-TEST_F(MenuTest, ArrowsWrapAroundTheSixPagesAndEnterActsOnlyOnNewGameAndExit)
+TEST_F(MenuTest, ArrowsWrapAroundTheSixPagesEachWithItsPictureAndEnterActsOnlyOnNewGameAndExit)
 {
     menu_atels = 6;
     Tap(SDLK_DOWN);
@@ -33,37 +33,37 @@ TEST_F(MenuTest, ArrowsWrapAroundTheSixPagesAndEnterActsOnlyOnNewGameAndExit)
     EXPECT_EQ(menu_atels, 5);
     EXPECT_TRUE(Mix_Playing(1));
 
-    for (int page = 2; page <= 5; page++) {
+    // The highlighted item lies in a different place on each page.
+    Uint32 seen[6] = {};
+    const auto shown = [&](int page) {
+        for (int y = 150; y < 660; y += 6) seen[page - 1] = seen[page - 1] * 31 + Pixel(60, y);
+    };
+    // Pages 2 to 5 take Enter without a click; Escape quits from none of pages 1 to 5.
+    for (int page = 1; page <= 5; page++) {
         menu_atels = page;
         Mix_HaltChannel(1);
-        Tap(SDLK_RETURN);
-        EXPECT_EQ(kas_notiek, STATE_MENU);
-        EXPECT_FALSE(Menu.pazust());
+        Tap(SDLK_ESCAPE);
+        if (page > 1) Tap(SDLK_RETURN);
+        shown(page);
+        EXPECT_EQ(kas_notiek, STATE_MENU) << page;
+        EXPECT_FALSE(Menu.pazust()) << page;
         EXPECT_FALSE(Mix_Playing(1)) << "a click on page " << page;
         Keys[SDLK_RETURN] = 0;
     }
-    for (int page = 1; page <= 5; page++) {
-        menu_atels = page;
-        Tap(SDLK_ESCAPE);
-        EXPECT_FALSE(Menu.pazust()) << "Escape quits from page " << page;
-    }
-    menu_atels = 6;
-    Tap(SDLK_y);
-    EXPECT_TRUE(Menu.pazust());
-}
-
-TEST_F(MenuTest, EachPageShowsItsOwnPicture)
-{
-    Uint32 seen[6];
-    for (int page = 1; page <= 6; page++) {
-        menu_atels = page;
+    // On the exit page each of them quits, and the loop ends after one more frame.
+    for (const SDLKey key : {SDLK_RETURN, SDLK_ESCAPE, SDLK_y}) {
+        menu_atels = 6;
+        Tap(key);
+        EXPECT_TRUE(Menu.pazust()) << key;
+        EXPECT_FALSE(Quit);
         Frame();
-        seen[page - 1] = 0;
-        // The highlighted item lies in a different place on each page.
-        for (int y = 150; y < 660; y += 6) seen[page - 1] = seen[page - 1] * 31 + Pixel(60, y);
+        EXPECT_TRUE(Quit);
+        Menu.pazust(false);
+        Frame();
     }
+    shown(6);
     for (int a = 0; a < 6; a++)
-        for (int b = a + 1; b < 6; b++) EXPECT_NE(seen[a], seen[b]) << a + 1 << " and " << b + 1;
+        for (int b = a + 1; b < 6; b++) EXPECT_NE(seen[a], seen[b]) << "pages " << a + 1 << " and " << b + 1;
 }
 
 TEST_F(MenuTest, CheatCodesMatchOnlyExactly)
@@ -88,11 +88,17 @@ TEST_F(MenuTest, CheatCodesMatchOnlyExactly)
     EXPECT_EQ(CountInLog("-CHEAT "), 3u);
 }
 
-TEST_F(MenuTest, CheatEntryHoldsEightDigitsAndBackspaceRemovesTheLast)
+TEST_F(MenuTest, CheatEntryHoldsEightDigitsDrawsThemAndClosesOnEscapeOrAnArrow)
 {
     OpenCheatScreen();
+    ASSERT_EQ(menu_atels, CHEAT_SCREEN);
     Type("123456789");
     EXPECT_STREQ(cheatsc, "12345678");
+    // Yellow digits at the cheat position.
+    int yellow = 0;
+    for (int x = 370; x < 560; x++)
+        for (int y = 220; y < 300; y += 2) yellow += Pixel(x, y) == 0xFFFF00u;
+    EXPECT_GT(yellow, 100);
     EXPECT_EQ(Keys[SDLK_9], 0);  // released by now; it was never taken
     Press(SDLK_9);
     Frame(2);
@@ -104,70 +110,17 @@ TEST_F(MenuTest, CheatEntryHoldsEightDigitsAndBackspaceRemovesTheLast)
     for (int i = 0; i < 9; i++) Tap(SDLK_BACKSPACE);
     EXPECT_EQ(burts1, 0);
     EXPECT_STREQ(cheatsc, "");
-}
 
-TEST_F(MenuTest, CheatScreenDrawsTheDigitsAndClosesOnEscapeOrAnArrow)
-{
-    OpenCheatScreen();
-    ASSERT_EQ(menu_atels, CHEAT_SCREEN);
-    Type("8888");
-    // Yellow digits at the cheat position.
-    int yellow = 0;
-    for (int x = 370; x < 560; x++)
-        for (int y = 220; y < 300; y += 2) yellow += Pixel(x, y) == 0xFFFF00u;
-    EXPECT_GT(yellow, 100);
-    Tap(SDLK_ESCAPE);
-    EXPECT_EQ(menu_atels, 1);
-    OpenCheatScreen();
-    EXPECT_STREQ(cheatsc, "") << "opening clears the entry";
-    Tap(SDLK_DOWN);
-    EXPECT_EQ(menu_atels, 1);
-    OpenCheatScreen();
-    Tap(SDLK_UP);
-    EXPECT_EQ(menu_atels, 1);
-}
-
-TEST_F(MenuTest, OpeningTheCheatScreenClearsAPendingCheat)
-{
+    for (const SDLKey key : {SDLK_ESCAPE, SDLK_DOWN, SDLK_UP}) {
+        OpenCheatScreen();
+        Tap(key);
+        EXPECT_EQ(menu_atels, 1) << key;
+    }
+    // Opening it also drops a cheat the scene machine has not acted on yet.
     cheatNR = 2;
-    kas_notiek = STATE_INTRO;  // keep the scene machine from acting on it
-    Menu.Draw_menu(screen);
+    kas_notiek = STATE_INTRO;
     Keys[SDLK_LSHIFT] = Keys[SDLK_c] = 1;
     Menu.Draw_menu(screen);
     EXPECT_EQ(Menu.GetCheat(), 0);
     EXPECT_EQ(menu_atels, CHEAT_SCREEN);
-}
-
-class PauseTest : public GameTest {
-protected:
-    void SetUp() override
-    {
-        GameTest::SetUp();
-        kas_notiek = STATE_LEVEL1;
-        tekosais_lvl = STATE_LEVEL1;
-        Tap(SDLK_ESCAPE);
-        Frame();
-        ASSERT_EQ(kas_notiek, STATE_PAUSE);
-    }
-};
-
-TEST_F(PauseTest, TheKeysItemDoesNothingAndResumeAndMapKeepTheSelection)
-{
-    pause_atels = 3;
-    Mix_HaltChannel(1);
-    Tap(SDLK_RETURN);
-    Frame();
-    EXPECT_EQ(kas_notiek, STATE_PAUSE);
-    EXPECT_FALSE(Mix_Playing(1));
-    EXPECT_EQ(Keys[SDLK_RETURN], 0);
-
-    pause_atels = 2;
-    Tap(SDLK_RETURN);
-    Frame();
-    EXPECT_EQ(kas_notiek, STATE_LEVEL1);
-    EXPECT_EQ(pause_atels, 2);
-    Tap(SDLK_ESCAPE);
-    Frame();
-    EXPECT_EQ(kas_notiek, STATE_PAUSE);
-    EXPECT_EQ(pause_atels, 2);
 }

@@ -4,7 +4,6 @@
 // without a crash or a bad read, and print the failure lines it is meant to.
 
 #include <fstream>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -81,6 +80,17 @@ const std::vector<SDLKey> PLAY_KEYS = {
     SDLK_z,  SDLK_w,    SDLK_a,    SDLK_s,     SDLK_d,     SDLK_2,      SDLK_0, SDLK_9, SDLK_BACKSPACE,
     SDLK_F3, SDLK_F7};
 
+// Menu 1, level 0 2, levels 1 and 2 8 each, level 3 6 for each of its two
+// loads (its scenes, then its closing picture).
+const size_t SOUND_LOADS = 1 + 2 + 8 + 8 + 2 * 6;
+const size_t WORLD_LEVEL_LOADS = 4;
+struct MapLoads {
+    const char* file;
+    size_t loads;
+};
+const MapLoads MAP_LOADS[] = {{"lvl1/col1.txt", 1}, {"lvl2/col2.txt", 1}, {"lvl3/col3.txt", 2}};
+
+
 class BrokenTree : public TreeTest {
 protected:
     // A new key every third frame, each held for five, so that two overlap
@@ -116,11 +126,7 @@ protected:
     {
         PlayWithKeys(120, {SDLK_UP, SDLK_DOWN});
         while (menu_atels != 1) Tap(SDLK_DOWN);
-        Press(SDLK_LSHIFT);
-        Press(SDLK_c);
-        Frame();
-        Release(SDLK_LSHIFT);
-        Release(SDLK_c);
+        OpenCheatScreen();
         PlayWithKeys(90, {SDLK_1, SDLK_2, SDLK_3, SDLK_7, SDLK_BACKSPACE});
         Tap(SDLK_ESCAPE);
         ASSERT_EQ(menu_atels, 1);
@@ -201,8 +207,13 @@ protected:
         ASSERT_EQ(kas_notiek, STATE_MENU);
     }
 
-    void EveryScene()
+    // The game started in a tree of spoilt files and every scene played. No
+    // WAV survives any of the damages: each load prints its line; so does
+    // each load of a collision map.
+    void EverySceneIn(const char* name, const FileMaker& make, const std::string& mapLine, const char* mapLineEnd)
     {
+        const DataTreeCopy tree(name, make);
+        ASSERT_NO_FATAL_FAILURE(StartIn(tree.Root()));
         ASSERT_NO_FATAL_FAILURE(Intro());
         ASSERT_NO_FATAL_FAILURE(MenuAndCheatScreen());
         ASSERT_NO_FATAL_FAILURE(Level0());
@@ -219,67 +230,38 @@ protected:
         Tap(SDLK_RETURN);
         Frame();
         EXPECT_TRUE(Quit);
-    }
-
-    // Each level's own failure lines: its sounds and the ten tracks.
-    void ExpectTrackLines(size_t timesEach)
-    {
-        for (int number = 1; number <= 10; number++) {
-            const std::string line = "Mix_LoadMUS(\"track" + std::to_string(number) + ".ogg\"): ";
-            EXPECT_EQ(CountInLog(line), timesEach) << line;
-        }
+        EXPECT_EQ(CountInLog("Mix_LoadWAV: "), SOUND_LOADS);
+        for (const MapLoads& map : MAP_LOADS)
+            EXPECT_EQ(CountInLog(mapLine + map.file + mapLineEnd), map.loads) << map.file;
     }
 
     unsigned seed = 12345;
 };
 
-// Menu 1, level 0 2, levels 1 and 2 8 each, level 3 6 for each of its two
-// loads (its scenes, then its closing picture).
-const size_t SOUND_LOADS = 1 + 2 + 8 + 8 + 2 * 6;
-const size_t WORLD_LEVEL_LOADS = 4;
-struct MapLoads {
-    const char* file;
-    size_t loads;
-};
-const MapLoads MAP_LOADS[] = {{"lvl1/col1.txt", 1}, {"lvl2/col2.txt", 1}, {"lvl3/col3.txt", 2}};
-
 }  // namespace
 
 TEST_F(BrokenTree, EveryFileMissing)
 {
-    const DataTreeCopy tree("missing", NoFile);
-    StartIn(tree.Root());
-    ASSERT_FALSE(HasFatalFailure());
-    EXPECT_EQ(CountInLog("Mix_LoadMUS(\"loading.ogg\"): "), 1u);
-    EXPECT_EQ(CountInLog("Mix_LoadMUS(\"menu.ogg\"): "), 1u);
-    EveryScene();
+    EverySceneIn("missing", NoFile, "Nevar atveert sadursmju failu ", "\n");
     // Without its pages the menu still fills the screen with its green.
     EXPECT_EQ(Pixel(512, 384), 0x329632u);
-    EXPECT_EQ(CountInLog("Mix_LoadWAV: "), SOUND_LOADS);
-    EXPECT_EQ(CountInLog("Mix_LoadMUS(\"lvl0.ogg\"): "), 1u);
-    EXPECT_EQ(CountInLog("Mix_LoadMUS(\"piedzima.ogg\"): "), 1u);
-    ExpectTrackLines(WORLD_LEVEL_LOADS);
-    for (const MapLoads& map : MAP_LOADS)
-        EXPECT_EQ(CountInLog(std::string("Nevar atveert sadursmju failu ") + map.file + "\n"), map.loads) << map.file;
+    // The shell's and level 0's tracks load once, each world level's ten at each load.
+    std::vector<std::pair<std::string, size_t>> tracks = {{"loading", 1}, {"menu", 1}, {"lvl0", 1}, {"piedzima", 1}};
+    for (int number = 1; number <= 10; number++)
+        tracks.push_back({"track" + std::to_string(number), WORLD_LEVEL_LOADS});
+    for (const auto& [name, loads] : tracks)
+        EXPECT_EQ(CountInLog("Mix_LoadMUS(\"" + name + ".ogg\"): "), loads) << name;
     EXPECT_GT(CountInLog("Mix_PlayChannel: "), 0u);
 }
 
 TEST_F(BrokenTree, EveryFileTruncatedOrGarbage)
 {
-    const DataTreeCopy tree("garbage", BrokenFile);
-    StartIn(tree.Root());
-    ASSERT_FALSE(HasFatalFailure());
-    EveryScene();
-    // No WAV survives any of the damages: each load prints its line.
-    EXPECT_EQ(CountInLog("Mix_LoadWAV: "), SOUND_LOADS);
+    EverySceneIn("garbage", BrokenFile, "Sadursmju failaa ", " ir tikai ");
     // A track without its header cannot be opened; a truncated one may be.
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(VIPRATS_DATA_DIR)) {
-        if (KindOf(entry.path()) != DataKind::Music) continue;
         const Damage damage = DamageOf(entry.path());
-        if (damage != Damage::Empty && damage != Damage::Garbage) continue;
+        if (KindOf(entry.path()) != DataKind::Music || (damage != Damage::Empty && damage != Damage::Garbage)) continue;
         const std::string line = "Mix_LoadMUS(\"" + entry.path().filename().string() + "\"): ";
         EXPECT_GT(CountInLog(line), 0u) << line;
     }
-    for (const MapLoads& map : MAP_LOADS)
-        EXPECT_EQ(CountInLog(std::string("Sadursmju failaa ") + map.file + " ir tikai "), map.loads) << map.file;
 }

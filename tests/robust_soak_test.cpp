@@ -8,8 +8,8 @@
 // here is how the game holds and releases them, not the decoders.
 
 #include <cstdio>
-#include <cstring>
 #include <fstream>
+#include <string>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -53,26 +53,22 @@ long HeapInUse()
 // Resident set in KiB, or 0 where /proc is not there.
 long ResidentKiB()
 {
-    FILE* status = fopen("/proc/self/status", "r");
-    if (!status) return 0;
-    char line[256];
+    std::ifstream status("/proc/self/status");
     long kib = 0;
-    while (fgets(line, sizeof line, status))
-        if (strncmp(line, "VmRSS:", 6) == 0) sscanf(line + 6, "%ld", &kib);
-    fclose(status);
+    for (std::string key; status >> key;)
+        if (key == "VmRSS:") status >> kib;
     return kib;
 }
 
-// Every picture an 8 x 8 BMP under its own name (the loader goes by the
-// file's content); sounds, tracks, the font and the maps as they are.
+// Every picture an 8 x 8 grey PNG under its own name (the loaders go by the
+// file's first bytes, and the Windows build reads only PNG and JPEG);
+// sounds, tracks, the font and the maps as they are.
 void SmallPictures(const std::filesystem::path& from, const std::filesystem::path& to, DataKind kind)
 {
     if (kind != DataKind::Picture) {
         std::filesystem::copy_file(from, to);
         return;
     }
-    // An 8 x 8 grey PNG, whatever the name says: the Windows build reads only
-    // PNG and JPEG, by their first bytes.
     static const char SMALL_PNG[] =
         "\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x08\0\0\0\x08\x08\x02\0\0\0\x4b\x6d\x29\xdc\0\0\0\x15IDAT"
         "\x78\xda\x63\x6c\x68\x68\x60\xc0\x06\x98\x18\x70\x80\xc1\x29\x01\0\x30\x17\x01\x90\xd4\x7b\x15\xc6"
@@ -98,35 +94,31 @@ protected:
     }
     DataTreeCopy tree{"soak", SmallPictures};
 
-    void PlayBriefly() { Frame(2); }
-
-    void Level0AndBack()
+    // Into a level from the menu (its first page, or a cheat code) and a few frames of play.
+    void EnterLevel(const char* code, int level)
     {
-        NewGame();
-        PassLoadingQuickly();
-        ASSERT_EQ(kas_notiek, STATE_LEVEL0);
-        PlayBriefly();
-        ExitThroughPause();
-    }
-
-    void CheatAndBack(const char* code, int level)
-    {
-        ASSERT_EQ(kas_notiek, STATE_MENU);
-        CheatTo(code);
+        if (code)
+            CheatTo(code);
+        else
+            NewGame();
         PassLoadingQuickly();
         ASSERT_EQ(kas_notiek, level);
-        PlayBriefly();
-        ExitThroughPause();
+        Frame(2);
     }
 
-    // Space at the garage opens the tuning mini-game; its loading picture,
-    // then its pictures, then the garage; the pause screen leaves it.
-    void TuningAndBack()
+    void Cycle()
     {
-        ASSERT_EQ(kas_notiek, STATE_MENU);
-        CheatTo("9072");
-        PassLoadingQuickly();
-        ASSERT_EQ(kas_notiek, STATE_LEVEL3);
+        const struct {
+            const char* code;
+            int level;
+        } levels[] = {{nullptr, STATE_LEVEL0}, {"5820", STATE_LEVEL1}, {"4861", STATE_LEVEL2}, {"9072", STATE_LEVEL3}};
+        for (const auto& level : levels) {
+            ASSERT_NO_FATAL_FAILURE(EnterLevel(level.code, level.level));
+            ASSERT_NO_FATAL_FAILURE(ExitThroughPause());
+        }
+        // Space at the garage opens the tuning mini-game: its loading picture,
+        // then its pictures; the pause screen leaves it.
+        ASSERT_NO_FATAL_FAILURE(EnterLevel("9072", STATE_LEVEL3));
         misi[SPOT_GARAGE].active = true;
         offsetX3 = misi[SPOT_GARAGE].x + SPOT_REACH_X - SPOT_PLAYER_DX - player3.screenX;
         offsetY3 = misi[SPOT_GARAGE].y + TOWN_SPOTS[SPOT_GARAGE].reachDy - SPOT_PLAYER_DY - player3.screenY;
@@ -134,17 +126,8 @@ protected:
         ASSERT_EQ(process3, STATE3_TUNING);
         Frame(3);
         ASSERT_TRUE(LVL3.TuningLoaded());
-        ExitThroughPause();
+        ASSERT_NO_FATAL_FAILURE(ExitThroughPause());
         ASSERT_FALSE(LVL3.TuningLoaded());
-    }
-
-    void Cycle()
-    {
-        ASSERT_NO_FATAL_FAILURE(Level0AndBack());
-        ASSERT_NO_FATAL_FAILURE(CheatAndBack("5820", STATE_LEVEL1));
-        ASSERT_NO_FATAL_FAILURE(CheatAndBack("4861", STATE_LEVEL2));
-        ASSERT_NO_FATAL_FAILURE(CheatAndBack("9072", STATE_LEVEL3));
-        ASSERT_NO_FATAL_FAILURE(TuningAndBack());
     }
 };
 
