@@ -21,7 +21,6 @@ const int SIGHT_W = 769, SIGHT_H = 438;
 // The rifle-and-arms picture is 438 rows; its last rows run straight down and
 // are repeated to the screen's bottom under a raised sight.
 const int SIGHT_TAIL = 32;
-const int SCREEN_BOTTOM = 768;
 
 void RespawnFromLeft(Bird& bird)
 {
@@ -157,7 +156,7 @@ void CLvl3::DrawHunt(SDL_Surface* screen)
     zimetBildi(Picture(PIC3_SIGHT), screen, 0, 0, sightX, sightY, SIGHT_W, SIGHT_H, -1);
     // Raised, the picture would end in mid-air: the arms go on to the bottom.
     // Its rows are all alike, so a sight far above the screen costs no more.
-    for (int y = std::max(sightY + SIGHT_H, 0); y < SCREEN_BOTTOM; y += SIGHT_TAIL)
+    for (int y = std::max(sightY + SIGHT_H, 0); y < screen->h; y += SIGHT_TAIL)
         zimetBildi(Picture(PIC3_SIGHT), screen, 0, SIGHT_H - SIGHT_TAIL, sightX, y, SIGHT_W, SIGHT_TAIL, -1);
     zimetBildi(Picture(PIC3_HUNT_PANEL), screen, 0, 0, 904, 628, 120, 120, -1);
     huntText.Draw(screen, med_info_loc);
